@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Installs what is missing (Debian 12, as root or through sudo), builds, and then
+#   run   starts the program (today: the batch tool on the bundled catalog), or
+#   test  runs every test, in a plain build and again under AddressSanitizer and UBSan.
+set -euo pipefail
+mode=${1:-run}
+cd "$(dirname "$0")/.."
+
+packages=(cmake g++ make pkg-config libgtest-dev libbenchmark-dev qtbase5-dev libqcustomplot-dev)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo_cmd=""
+  [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
+  $sudo_cmd apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq "${missing[@]}"
+fi
+
+jobs=$(nproc)
+build() {  # build DIR [cmake options...]
+  local dir=$1; shift
+  cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+  cmake --build "$dir" -j "$jobs"
+}
+
+case "$mode" in
+  run)
+    build build
+    if [ -x build/gui/doublet_synth ]; then
+      exec build/gui/doublet_synth
+    fi
+    exec build/tools/doublet_batch
+    ;;
+  test)
+    export QT_QPA_PLATFORM=offscreen
+    build build
+    ctest --test-dir build --output-on-failure -j "$jobs"
+    build build-sanitize -DZELT_SANITIZE=ON
+    ctest --test-dir build-sanitize --output-on-failure -j "$jobs"
+    ;;
+  *)
+    echo "usage: $0 run|test" >&2
+    exit 2
+    ;;
+esac
