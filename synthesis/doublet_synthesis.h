@@ -1,0 +1,105 @@
+#pragma once
+// The synthesis core: glass-pair search by the basic parameters P, W, C of a thin cemented
+// component, and the design of every doublet found.
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "synthesis/glass_catalog.h"
+
+namespace synthesis {
+
+/// Thin-doublet values of a glass pair for total power 1 and an object at infinity; glass 1 is
+/// the glass of larger Abbe number.
+struct PairData {
+  double phi1 = 0.0;  ///< power of glass 1
+  double pi = 0.0;    ///< φ1/n1 + φ2/n2
+  double p0A = 0.0, q0A = 0.0, w0A = 0.0;  ///< order A: glass 1 in the first lens
+  double p0B = 0.0, q0B = 0.0, w0B = 0.0;  ///< order B: glass 2 in the first lens
+};
+
+/// Returns the pair values of glasses (n1, ν1) and (n2, ν2) for the chromatic parameter `c`.
+PairData computePairData(double n1, double nu1, double n2, double nu2, double c);
+
+/// Returns true when every value of `pair` is finite (equal Abbe numbers give infinities).
+bool isFinite(const PairData& pair);
+
+/// One designed cemented doublet.
+struct DoubletResult {
+  GlassRecord glass1;  ///< glass of the first lens (the light meets it first)
+  GlassRecord glass2;  ///< glass of the second lens
+  PairData pair;       ///< thin-doublet values of the pair (zero when unknown)
+  double index1 = 0.0, index2 = 0.0;  ///< indices at lambda0
+  bool orderB = false;  ///< false: the first lens has the larger Abbe number
+  double r1 = 0.0, r2 = 0.0, r3 = 0.0;  ///< radii [mm]
+  double p = 0.0, w = 0.0, c = 0.0;     ///< P, W, C of the designed doublet
+  double alpha2 = 0.0, alpha3 = 0.0;    ///< paraxial angles after surfaces 1 and 2 (unit power)
+  double phiFirst = 0.0, phiSecond = 0.0;  ///< powers of the first and second lens (sum 1)
+  double thickness1 = 0.0, thickness2 = 0.0;  ///< axial thicknesses [mm]
+  double pupilDiameter = 0.0;  ///< [mm]
+  double lambda0 = 0.0, lambdaMin = 0.0, lambdaMax = 0.0;  ///< [um]
+  double fieldAngle = 0.0;  ///< [degrees]
+  std::vector<double> longitudinal;  ///< [mm] at lambda0, per pupil zone
+  std::vector<double> transverse;    ///< [mm] at lambda0, per pupil zone
+  std::vector<double> chromatism;    ///< [mm] per pupil zone
+  std::vector<double> secondarySpectrum;  ///< [mm] per pupil zone
+  double coma = 0.0;  ///< [mm]
+
+  /// Computes powers, paraxial angles and the three radii for back focal length `fPrime` [mm].
+  void computeRadii(double C, double fPrime, double lambda0, double W);
+  /// Computes the P, W, C that the designed angles really give.
+  void computeParameters();
+  /// Returns the thermal value V_d of the achromatic combination (1/°C).
+  double thermalValue() const;
+};
+
+/// Returns the proposed axial lens thickness [mm] for pupil diameter `d` [mm] (0: no proposal).
+double defaultThickness(double d);
+
+/// Glass statuses admitted to a search, indexed by GlassStatus.
+using StatusFlags = std::array<bool, kGlassStatusCount>;
+
+/// Index minimum, index maximum, Abbe minimum, Abbe maximum.
+using FilterRanges = std::array<double, 4>;
+
+/// The synthesis core: catalog, wavelengths, last search and its results.
+class DoubletSynthesis {
+ public:
+  std::vector<DoubletResult> results;
+  double lambda0 = 0.546074;
+  double lambdaMin = 0.4799914;
+  double lambdaMax = 0.6438469;
+  double chromatic = 0.0;
+  std::string catalogPath;
+  GlassCatalog catalog;
+
+  /// Reads the AGF file at catalogPath into the catalog.
+  void readAgfCatalog();
+
+  /// Searches the pairs nearest the target P0 = P − 0.85·(W − 0.14)² and appends them to results.
+  /// `count` pairs are taken from each side of the target in each lens order; a non-empty
+  /// glass1Name keeps the pairs with that glass, both names keep that one pair.
+  void synthesize(double C, double P, double W, int count, const StatusFlags& statusFlags,
+                  const FilterRanges& ranges, bool indexFilterOn, bool abbeFilterOn,
+                  const std::string& glass1Name, const std::string& glass2Name);
+
+  /// Returns the first result whose lenses are made of these glasses, in this order.
+  DoubletResult& findResult(const std::string& glass1Name, const std::string& glass2Name);
+
+  /// Designs every result for back focal length `fPrime` [mm] and traces it.
+  void computeDesigns(double fPrime, double lambda0, double W);
+};
+
+/// Returns the target P0 of a search for the requested P and W.
+inline double targetP0(double P, double W) { return P - 0.85 * (W - 0.14) * (W - 0.14); }
+
+/// Messages of the search, shown to the user as they stand.
+inline constexpr const char* kTargetOutOfRange =
+    "Невозможно подобрать стекла для таких значений P,W,C.";
+inline constexpr const char* kWindowDoesNotFit =
+    "Невозможно подобрать такое количество пар стекол для заданных параметров P,W,C.Попробуйте "
+    "уменьшить количество стекол для анализа.";
+inline constexpr const char* kResultNotFound = "Склейка с такими стеклами не найдена";
+
+}  // namespace synthesis

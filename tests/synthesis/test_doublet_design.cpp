@@ -1,0 +1,84 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "synthesis/doublet_synthesis.h"
+
+namespace {
+
+using synthesis::DoubletResult;
+using synthesis::DoubletSynthesis;
+
+const std::string kCatalogs = std::string(ZELT_TEST_DATA) + "/catalogs/";
+// P, W, C of a designed doublet are sums of a few dozen products of order-one terms.
+constexpr double kParameterTolerance = 1e-9;
+
+DoubletSynthesis searched(const std::string& file, double C, double P, double W, double lambdaMin,
+                          double lambdaMax) {
+  DoubletSynthesis core;
+  core.catalogPath = kCatalogs + file;
+  core.readAgfCatalog();
+  core.lambda0 = 0.5875618;
+  core.lambdaMin = lambdaMin;
+  core.lambdaMax = lambdaMax;
+  core.synthesize(C, P, W, 4, {true, true, false, false, false}, {0, 0, 0, 0}, false, false, "",
+                  "");
+  return core;
+}
+
+// Designing each doublet at the W0 of its lens order returns that order's P0; W comes back as
+// asked; with the F and C lines as the band, C comes back too.
+TEST(DoubletDesign, DesignedParametersEqualTheRequestedOnes) {
+  for (const std::string file : {"SCHOTT_20180601.agf", "CDGM_201904.AGF", "OHARA_20200623.AGF"}) {
+    for (double C : {0.0, 0.0015}) {
+      DoubletSynthesis core = searched(file, C, 0.3, 0.0, synthesis::kLineF, synthesis::kLineC);
+      ASSERT_EQ(core.results.size(), 16u) << file;
+      for (DoubletResult& r : core.results) {
+        const double w0 = r.orderB ? r.pair.w0B : r.pair.w0A;
+        const double p0 = r.orderB ? r.pair.p0B : r.pair.p0A;
+        r.thickness1 = 5;
+        r.thickness2 = 3;
+        r.computeRadii(C, 100.0, core.lambda0, w0);
+        r.computeParameters();
+        EXPECT_NEAR(r.p, p0, kParameterTolerance) << file << " " << r.glass1.name;
+        EXPECT_NEAR(r.w, w0, kParameterTolerance) << file;
+        EXPECT_NEAR(r.c, C, kParameterTolerance) << file;
+        EXPECT_NEAR(r.phiFirst + r.phiSecond, 1.0, 1e-12);
+        r.computeRadii(C, 100.0, core.lambda0, 0.37);
+        r.computeParameters();
+        EXPECT_NEAR(r.w, 0.37, kParameterTolerance);
+      }
+    }
+  }
+}
+
+TEST(DoubletDesign, ThinComponentRadiiAndLensOrders) {
+  DoubletSynthesis core =
+      searched("SCHOTT_20180601.agf", 0.0, 0.0, 0.0, synthesis::kLineF, synthesis::kLineC);
+  core.computeDesigns(100.0, core.lambda0, 0.0);  // zero thicknesses: h2 = h3 = 1
+  for (const DoubletResult& r : core.results) {
+    EXPECT_NEAR(r.r1, 100.0 * (r.index1 - 1) / (r.index1 * r.alpha2), 1e-9);
+    EXPECT_NEAR(r.r2, 100.0 * (r.index2 - r.index1) / (r.index2 * r.alpha3 - r.index1 * r.alpha2),
+                1e-9);
+    EXPECT_NEAR(r.r3, 100.0 * (1 - r.index2) / (1 - r.index2 * r.alpha3), 1e-9);
+  }
+  // Turning a pair round swaps the lens powers.
+  const DoubletResult& a = core.results[0];
+  DoubletResult b = a;
+  b.orderB = true;
+  std::swap(b.glass1, b.glass2);
+  b.computeRadii(0.0, 100.0, core.lambda0, 0.0);
+  EXPECT_DOUBLE_EQ(b.phiFirst, a.phiSecond);
+  EXPECT_DOUBLE_EQ(b.phiSecond, a.phiFirst);
+}
+
+TEST(DoubletDesign, DefaultThicknessFollowsThePupil) {
+  EXPECT_DOUBLE_EQ(synthesis::defaultThickness(50), 6.0);
+  EXPECT_DOUBLE_EQ(synthesis::defaultThickness(120), 14.4);
+  EXPECT_DOUBLE_EQ(synthesis::defaultThickness(260), 26.0);
+  EXPECT_DOUBLE_EQ(synthesis::defaultThickness(500), 40.0);
+  EXPECT_EQ(synthesis::defaultThickness(600), 0.0);
+}
+
+}  // namespace
