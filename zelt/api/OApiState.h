@@ -1,0 +1,20 @@
+#pragma once
+// The single state behind the exported functions: the current system and the error list.
+
+#include <string>
+#include <vector>
+
+#include "zelt/model/OAxisSystem.h"
+
+namespace zelt {
+
+/// Library state: one per process, created on first use and never destroyed.
+struct OApiState {
+  OAxisSystem system;
+  std::vector<std::string> errors;  // every failure message, in order; never shortened
+};
+
+/// Returns the library state, creating it on the first call.
+OApiState& apiState();
+
+}  // namespace zelt

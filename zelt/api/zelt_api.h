@@ -1,0 +1,152 @@
+#pragma once
+// Exported interface of the optics library zelt_api. Every function works on the one current
+// optical system of the process. Status functions return 0 on success, otherwise the 1-based
+// number of a message in the library's error list (read it with ZELT_Get_Error).
+//
+// Units: lengths in millimetres, wavelengths in micrometres, angles in radians (the _Grad
+// functions return degrees). Node numbers: 0 the object, 1..N the surfaces, N + 1 the image; the
+// thickness and glass of surface i belong to the gap after node i.
+
+#include <string>
+#include <vector>
+
+#define ZELT_API __attribute__((visibility("default")))
+
+// ---- Errors ------------------------------------------------------------------------------------
+
+/// Throws std::runtime_error with the text of message `code` (cut to 255 bytes); 0 does nothing.
+ZELT_API void ZELT_Throw_On_Error(int code);
+/// Prints message `code` (cut to 255 bytes) to standard output and exits with code 1; 0 does
+/// nothing.
+ZELT_API void ZELT_Exit_On_Error(int code);
+/// Copies message `code`, cut to 255 bytes and zero-terminated, into `buffer` (256 bytes);
+/// leaves it untouched when no message has that number.
+ZELT_API void ZELT_Get_Error(int code, char* buffer);
+/// Throws std::runtime_error unless 0 <= number < node count of the current system.
+ZELT_API void ZELT_Check_Surface_Number(int number);
+
+// ---- System ------------------------------------------------------------------------------------
+
+/// Replaces the system by a base system: one wavelength 0.55 µm, object, image, no surfaces.
+ZELT_API int ZELT_System_Create_Base();
+/// Appends a plane surface just before the image.
+ZELT_API int ZELT_System_Append_Surface();
+/// Removes surface `number` (1..N).
+ZELT_API int ZELT_System_Delete_Surface(int number);
+/// Writes the number of nodes, object and image included.
+ZELT_API int ZELT_System_Get_Surface_Count(int* count);
+/// Writes the axial length from the first to the last surface, plus S' for a finite image.
+ZELT_API int ZELT_System_Get_Lenght_System(double* length);
+/// Copies the system name out.
+ZELT_API int ZELT_System_Get_Name(std::string& name);
+/// Sets the system name.
+ZELT_API int ZELT_System_Set_Name(const std::string& name);
+/// Reads an AGF glass catalog; its name is the file name without ".agf".
+ZELT_API int ZELT_System_Read_Catalog(const char* path);
+
+// ---- Surface -----------------------------------------------------------------------------------
+
+/// Writes the curvature (1/radius) of node `i`.
+ZELT_API int ZELT_Surface_Get_Curvature(int i, double* c);
+/// Sets the curvature of node `i`.
+ZELT_API int ZELT_Surface_Set_Curvature(int i, double c);
+/// Writes the conic term e² of node `i`.
+ZELT_API int ZELT_Surface_Get_Conic(int i, double* e2);
+/// Sets the conic term e² of node `i`.
+ZELT_API int ZELT_Surface_Set_Conic(int i, double e2);
+/// Writes the thickness after node `i` (object and surfaces).
+ZELT_API int ZELT_Surface_Get_Thickness(int i, double* d);
+/// Sets the thickness after node `i` (object and surfaces).
+ZELT_API int ZELT_Surface_Set_Thickness(int i, double d);
+/// Writes the semi-height of node `i`.
+ZELT_API int ZELT_Surface_Get_Height(int i, double& h);
+/// Sets the semi-height of node `i`.
+ZELT_API int ZELT_Surface_Set_Height(int i, double h);
+/// Writes whether surface `i` (1..N) reflects.
+ZELT_API int ZELT_Surface_Is_Mirror(int i, bool* mirror);
+/// Gives node `i` an elliptic outline; its semi-height becomes the larger semi-axis.
+ZELT_API int ZELT_Surface_Create_Ellipse(int i, double cx, double cy, double a, double b,
+                                         double angle);
+/// Copies out the name of the medium after node `i`.
+ZELT_API int ZELT_Surface_Get_Glass(int i, std::string& name);
+/// Fills the gap after node `i` with glass `glass` of the catalog named `catalog`.
+ZELT_API int ZELT_Surface_Set_Glass(int i, const std::string& glass, const std::string& catalog);
+/// Fills the gap after node `i` with a new medium of the given indices (one per wavelength).
+ZELT_API int ZELT_Surface_Set_And_Create_Glass(int i, const std::string& name,
+                                               std::vector<double> indices);
+/// Writes the index after node `i` at wavelength number `w`, negative after a reflection.
+ZELT_API int ZELT_Surface_Get_Ingex_Of_Refraction(int i, int w, double* n);
+
+// ---- Object ------------------------------------------------------------------------------------
+
+ZELT_API int ZELT_Object_Get_Type(bool* finite);
+ZELT_API int ZELT_Object_Set_Type(bool finite);
+ZELT_API int ZELT_Object_Get_S(double* s);
+ZELT_API int ZELT_Object_Set_S(double s);
+/// Object size: a length when finite, the field angle in radians at infinity.
+ZELT_API int ZELT_Object_Get_Size(double* size);
+ZELT_API int ZELT_Object_Set_Size(double size);
+/// Writes the field angle in degrees (0 for a finite object).
+ZELT_API int ZELT_Object_Get_Size_Grad(double* degrees);
+ZELT_API int ZELT_Object_Get_Curvature(double& c);
+ZELT_API int ZELT_Object_Set_Curvature(double c);
+
+// ---- Image -------------------------------------------------------------------------------------
+
+ZELT_API int ZELT_Image_Get_Type(bool* finite);
+ZELT_API int ZELT_Image_Set_Type(bool finite);
+ZELT_API int ZELT_Image_Get_S_(double* s);
+ZELT_API int ZELT_Image_Set_S_(double s);
+ZELT_API int ZELT_Image_Get_Size(double* size);
+ZELT_API int ZELT_Image_Set_Size(double size);
+/// Writes the image field angle in degrees (0 for a finite image).
+ZELT_API int ZELT_Image_Get_Size_Grad(double* degrees);
+/// Takes its flag by value and so cannot return it: reports success and changes nothing.
+ZELT_API int ZELT_Image_Get_Distance_Type(bool fromParaxial);
+/// True: S' is counted from the paraxial image; false: from the last surface.
+ZELT_API int ZELT_Image_Set_Distance_Type(bool fromParaxial);
+ZELT_API int ZELT_Image_Get_Curvature(double& c);
+ZELT_API int ZELT_Image_Set_Curvature(double c);
+
+// ---- Stop --------------------------------------------------------------------------------------
+
+/// Sets size and type ('d', 'p' or 'z') of the stop made by ZELT_Stop_Set_Surface_Num.
+ZELT_API int ZELT_Stop_Set(double size, char type);
+ZELT_API int ZELT_Stop_Get_Size(double* size);
+ZELT_API int ZELT_Stop_Get_Type(char* type);
+/// Puts the aperture stop on node `n`, creating it (type 'd', size 0) when there is none.
+ZELT_API int ZELT_Stop_Set_Surface_Num(int n);
+/// Writes the number of the node that carries the stop.
+ZELT_API int ZELT_Stop_Get_Surface_Num(int* n);
+
+// ---- Source ------------------------------------------------------------------------------------
+
+ZELT_API int ZELT_Source_Append_Wave(double lambda, double weight);
+ZELT_API int ZELT_Source_Clear();
+ZELT_API int ZELT_Source_Get_Wavelength_Count(int* count);
+/// Resizes the wavelength and weight lists; new entries are 0.
+ZELT_API int ZELT_Source_Set_Wavelength_Count(int count);
+ZELT_API int ZELT_Source_Get_Wavelength(int i, double* lambda);
+ZELT_API int ZELT_Source_Set_Wavelength(int i, double lambda);
+
+// ---- Zone --------------------------------------------------------------------------------------
+
+ZELT_API int ZELT_Zone_Get_Count(int& count);
+/// Resizes the zone list: new places get default zones, dropped zones are released.
+ZELT_API int ZELT_Zone_Set_Count(int count);
+ZELT_API int ZELT_Zone_Get_Real_Coord(int i, double& x, double& y);
+ZELT_API int ZELT_Zone_Set_Real_Coord(int i, double x, double y);
+ZELT_API int ZELT_Zone_Get_Relative_Coord(int i, double& x, double& y);
+ZELT_API int ZELT_Zone_Set_Relative_Coord(int i, double x, double y);
+ZELT_API int ZELT_Zone_Get_Shift(int i, double& x, double& y, double& z);
+ZELT_API int ZELT_Zone_Set_Shift(int i, double& x, double& y, double& z);
+/// Writes the upper and lower vignetting coefficients.
+ZELT_API int ZELT_Zone_Get_Vign(int i, double& upper, double& lower);
+/// Sets the upper and lower vignetting coefficients.
+ZELT_API int ZELT_Zone_Set_Vign(int i, double upper, double lower);
+
+// ---- Paraxial ----------------------------------------------------------------------------------
+
+// ---- Ray trace ---------------------------------------------------------------------------------
+
+// ---- Files -------------------------------------------------------------------------------------

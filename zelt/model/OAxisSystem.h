@@ -1,0 +1,18 @@
+#pragma once
+// The system the library works on: a centred system with its calculation results.
+
+#include "zelt/model/OSystem.h"
+
+namespace zelt {
+
+/// Centred optical system; the calculations keep their results here.
+class OAxisSystem : public OSystem {
+ public:
+  OAxisSystem() = default;
+  ~OAxisSystem() override = default;
+
+  /// Clears the system and its calculation results.
+  void clear() override;
+};
+
+}  // namespace zelt
