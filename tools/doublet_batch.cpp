@@ -1,0 +1,77 @@
+// doublet_batch: the main window's calculation without a window.
+
+#include <iostream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "batch_options.h"
+#include "batch_output.h"
+
+namespace {
+
+// Runs the search and design exactly as the main window's "Вычислить" does.
+std::vector<synthesis::DoubletResult> synthesizeDoublets(synthesis::DoubletSynthesis& core,
+                                                         const batch::Options& o) {
+  core.results.clear();
+  const int count = o.mode == batch::Mode::Pair ? 1 : o.pairs / 4;
+  const std::string glass2 = o.mode == batch::Mode::Pair ? o.glass2 : std::string();
+  const std::string glass1 = o.mode == batch::Mode::All ? std::string() : o.glass1;
+  core.synthesize(o.C, o.P, o.W, count, o.statuses, o.ranges, o.indexFilter, o.abbeFilter, glass1,
+                  glass2);
+  for (auto& r : core.results) {
+    r.thickness1 = r.orderB ? o.thickness2 : o.thickness1;
+    r.thickness2 = r.orderB ? o.thickness1 : o.thickness2;
+    r.pupilDiameter = o.pupil;
+    r.lambda0 = o.lambda0;
+    r.lambdaMin = o.lambdaMin;
+    r.lambdaMax = o.lambdaMax;
+    r.fieldAngle = o.field;
+    r.glass1.environment = o.environment;
+    r.glass2.environment = o.environment;
+  }
+  core.computeDesigns(o.focus, o.lambda0, o.W);
+  return core.results;
+}
+
+int run(const batch::Options& o) {
+  synthesis::DoubletSynthesis core;
+  core.lambda0 = o.lambda0;
+  core.lambdaMin = o.lambdaMin;
+  core.lambdaMax = o.lambdaMax;
+  for (const auto& file : o.catalogs) {
+    core.catalogPath = file;
+    core.readAgfCatalog();
+  }
+  if (o.list) {
+    batch::printGlassList(core, std::cout);
+    return 0;
+  }
+  std::vector<batch::Row> rows;
+  for (const auto& r : synthesizeDoublets(core, o)) rows.push_back(batch::makeRow(r));
+  batch::printRows(rows, o.format, std::cout);
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  batch::Options options;
+  try {
+    options = batch::parseOptions(std::vector<std::string>(argv + 1, argv + argc),
+                                  DOUBLET_DEFAULT_CATALOG);
+  } catch (const std::invalid_argument& e) {
+    std::cerr << "doublet_batch: " << e.what() << "\n\n" << batch::usage();
+    return 2;
+  }
+  if (options.help) {
+    std::cout << batch::usage();
+    return 0;
+  }
+  try {
+    return run(options);
+  } catch (const std::exception& e) {
+    std::cerr << e.what() << '\n';
+    return 1;
+  }
+}
