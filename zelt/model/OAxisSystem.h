@@ -1,6 +1,7 @@
 #pragma once
 // The system the library works on: a centred system with its calculation results.
 
+#include "zelt/calc/OParaxial.h"
 #include "zelt/model/OSystem.h"
 
 namespace zelt {
@@ -13,6 +14,8 @@ class OAxisSystem : public OSystem {
 
   /// Clears the system and its calculation results.
   void clear() override;
+
+  OParaxial paraxial;  // results of the last paraxial calculation
 };
 
 }  // namespace zelt

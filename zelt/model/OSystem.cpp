@@ -4,8 +4,6 @@
 #include <cmath>
 #include <stdexcept>
 
-#include "zelt/model/OAxisSystem.h"
-
 namespace zelt {
 
 OSystem::OSystem() = default;
@@ -198,10 +196,6 @@ void OSystem::setZoneFromRelative(OZone& zone, double r) const {
 void OSystem::sortZones() {
   std::stable_sort(zones_.begin(), zones_.end(),
                    [](const auto& a, const auto& b) { return a->relative.y > b->relative.y; });
-}
-
-void OAxisSystem::clear() {
-  OSystem::clear();
 }
 
 }  // namespace zelt

@@ -1,0 +1,10 @@
+#include "zelt/model/OAxisSystem.h"
+
+namespace zelt {
+
+void OAxisSystem::clear() {
+  OSystem::clear();
+  paraxial.clear();
+}
+
+}  // namespace zelt
