@@ -147,6 +147,45 @@ ZELT_API int ZELT_Zone_Set_Vign(int i, double upper, double lower);
 
 // ---- Paraxial ----------------------------------------------------------------------------------
 
+/// Computes the paraxial characteristics of the current system; needs an aperture stop. Run it
+/// after every change of the system and before ray traces.
+ZELT_API int ZELT_Calc_Paraxial();
+/// Front and back focal lengths.
+ZELT_API int ZELT_Paraxial_Get_F(double* f);
+ZELT_API int ZELT_Paraxial_Get_F_(double* f);
+/// Front focal point from the first surface, back focal point from the last surface.
+ZELT_API int ZELT_Paraxial_Get_SF(double* s);
+ZELT_API int ZELT_Paraxial_Get_SF_(double* s);
+/// Front principal point from the first surface, back principal point from the last surface.
+ZELT_API int ZELT_Paraxial_Get_SH(double* s);
+ZELT_API int ZELT_Paraxial_Get_SH_(double* s);
+/// Object and image distances used by the calculation; the first argument is not used.
+ZELT_API int ZELT_Paraxial_Get_S(int unused, double* s);
+ZELT_API int ZELT_Paraxial_Get_S_(int unused, double* s);
+/// Entrance pupil, exit pupil, Gaussian image position and magnification at wavelength `w`.
+ZELT_API int ZELT_Paraxial_Get_SP(int w, double* sp);
+ZELT_API int ZELT_Paraxial_Get_SP_(int w, double* sp);
+ZELT_API int ZELT_Paraxial_Get_SG(int w, double* sg);
+ZELT_API int ZELT_Paraxial_Get_V(int w, double* v);
+/// Writes the paraxial report of the last calculation into file `path`.
+ZELT_API int ZELT_Write_Paraxial(const char* path);
+
 // ---- Ray trace ---------------------------------------------------------------------------------
+
+/// Traces one ray from relative field (fieldX unused, fieldY) through relative pupil point
+/// (pupilX, pupilY) at wavelength `w`; writes the final ray (on the image plane for a finite
+/// image), its optical path, and an error code (0 none, 1 missed a surface, 2 total reflection,
+/// 3 sharp edge) with the surface number. A ray error returns 0 and leaves the ray outputs alone.
+ZELT_API int ZELT_Ray_Trace(double fieldX, double fieldY, double pupilX, double pupilY, int w,
+                            double* x, double* y, double* z, double* X, double* Y, double* Z,
+                            double* L, int* errorCode, int* errorSurface);
+/// As ZELT_Ray_Trace, writing every ray: entry 0 the start ray, k the ray after surface k, N + 1
+/// the final ray (arrays of N + 2). Converts a stop of type 'd' to type 'p' first.
+ZELT_API int ZELT_Ray_Trace_Path(double fieldX, double fieldY, double pupilX, double pupilY, int w,
+                                 double x[], double y[], double z[], double X[], double Y[],
+                                 double Z[], double* L, int* errorCode, int* errorSurface);
+/// For a stop surface in air: its distance from the previous surface, or minus its distance to
+/// the next one when it stands in front of the system. Otherwise `sd` is left unchanged.
+ZELT_API int ZELT_Stop_Get_SD(double& sd);
 
 // ---- Files -------------------------------------------------------------------------------------

@@ -1,0 +1,314 @@
+#include "zelt/calc/OAxisSystemCalc.h"
+
+#include <cmath>
+#include <limits>
+#include <stdexcept>
+
+#include "zelt/calc/OEntrancePupil.h"
+#include "zelt/calc/RayErrors.h"
+
+namespace zelt {
+
+namespace {
+
+constexpr double kMachineEpsilon = 2.220446049250313e-16;
+
+const OApertureStop* apertureStop(const OSystem& system) {
+  return dynamic_cast<const OApertureStop*>(system.stop());
+}
+
+// Checks that the system has everything a calculation reads: a base chain with surfaces, a
+// source and a stop whose node still belongs to the chain.
+void requireCalculable(const OSystem& system) {
+  if (!system.object() || !system.image() || !system.source())
+    throw std::runtime_error("No optical system: create a base system first");
+  if (system.surfaceCount() == 0) throw std::runtime_error("The optical system has no surfaces");
+  if (system.source()->count() == 0) throw std::runtime_error("The source has no wavelengths");
+  if (!system.stop())
+    throw std::runtime_error("The optical system has no aperture stop: set the stop surface first");
+  const OApertureStop* stop = apertureStop(system);
+  if (stop && !stop->node) throw std::runtime_error("The aperture stop is on no surface");
+  if (stop) system.indexOf(stop->node);  // throws for a node that left the chain
+}
+
+Matrix2 toMatrix(const OMatrix2& m) {
+  return {m[0][0], m[0][1], m[1][0], m[1][1]};
+}
+
+const OElement& elementOf(const ONode& node) {
+  const OElement* e = node.element();
+  if (!e) throw std::runtime_error("A surface node carries no surface");
+  return *e;
+}
+
+Matrix2 refraction(const ONode& node, int w) {
+  return toMatrix(elementOf(node).refractionMatrix(indexRatio(node, w), 1.0));
+}
+
+// True for a node between two gaps of equal signed index at wavelength 0: it does not refract.
+bool isDummy(const ONode& node) {
+  return node.in && node.out && signedIndex(node.in, 0) == signedIndex(node.out, 0);
+}
+
+// Transfer through a gap that has no medium: homogeneous, like any other.
+void moveInAir(ORealRay& ray, const OElement& surface, ORayCalc& calc) {
+  surface.intersect(ray, calc);
+  if (!(calc.cos2I > 0.0) || !std::isfinite(calc.t)) throw MissOnSurface(calc);
+  ray.x += calc.t * ray.X;
+  ray.y += calc.t * ray.Y;
+  ray.z += calc.t * ray.Z;
+}
+
+}  // namespace
+
+double signedIndex(const OGuide* gap, int w) {
+  if (!gap) throw std::runtime_error("A surface has no gap on one side");
+  const double n = gap->medium ? gap->medium->index(static_cast<unsigned>(w)) : 1.0;
+  return n * gap->sign;
+}
+
+double indexRatio(const ONode& node, int w) {
+  return signedIndex(node.in, w) / signedIndex(node.out, w);
+}
+
+Matrix2 OAxisSystemCalc::systemMatrix(const ONode* first, const ONode* last, int w) const {
+  Matrix2 m;
+  for (const ONode* node = last; node != first; node = node->prev()) {
+    if (!node || !node->in) throw std::runtime_error("Paraxial range of surfaces is empty");
+    m = m * refraction(*node, w) * transferMatrix(node->in->getDistance());
+  }
+  if (!first) throw std::runtime_error("Paraxial range of surfaces is empty");
+  return m * refraction(*first, w);
+}
+
+void OAxisSystemCalc::calcParaxial() {
+  OAxisSystem& sys = *system_;
+  requireCalculable(sys);
+  sys.refreshMedia();
+  OParaxial& p = sys.paraxial;
+  p.clear();
+
+  const OObject& object = *sys.object();
+  const OImage& image = *sys.image();
+  const ONode* first = object.next();
+  const ONode* last = image.prev();
+
+  // Where the chief ray crosses the axis: d behind the node before the stop.
+  const ONode* stopNode = nullptr;
+  double d = 0.0;
+  if (const OApertureStop* stop = apertureStop(sys)) {
+    stopNode = stop->node;
+    d = stopNode->in ? stopNode->in->getDistance() : 0.0;
+    if (stopNode == last && isDummy(*stopNode)) last = stopNode->prev();
+    if (stopNode == first && isDummy(*stopNode)) {
+      first = stopNode->next();
+      d = -stopNode->out->getDistance();
+    }
+  } else if (const auto* pupil = dynamic_cast<const OEntrancePupil*>(sys.stop())) {
+    d = pupil->position;
+  }
+  if (first == &image || last == &object)
+    throw std::runtime_error("The optical system has no refracting surface");
+
+  const Matrix2 m = systemMatrix(first, last, 0);
+  if (std::fabs(m.a21) > kMachineEpsilon) {
+    p.F_ = 1.0 / m.a21;
+    p.SF_ = m.a11 / m.a21;
+    p.SF = -m.a22 / m.a21;
+    p.F = m.a12 - m.a11 * m.a22 / m.a21;
+    p.SH = p.SF - p.F;
+    p.SH_ = p.SF_ - p.F_;
+  } else {  // afocal
+    const double inf = std::numeric_limits<double>::infinity();
+    p.F = p.F_ = p.SF = p.SF_ = inf;
+    p.SH = p.SH_ = 0.0;
+  }
+  p.S = object.S;
+  p.S_ = image.S_;
+
+  const bool stopAtFront = !stopNode || stopNode == first || stopNode == first->prev();
+  const int count = static_cast<int>(sys.source()->count());
+  for (int w = 0; w < count; ++w) {
+    const double n0 = signedIndex(object.out, w);
+    const Matrix2 mw = systemMatrix(first, last, w);
+    const Matrix2 ms = stopAtFront ? Matrix2{} : systemMatrix(first, stopNode->prev(), w);
+    // The chief ray crosses the axis at the stop; traced back to the front of the system.
+    ParaxialRay chief{(d * ms.a22 - ms.a12) / n0, (ms.a11 - d * ms.a21) / n0};
+    ParaxialRay axial;
+    double e = 0.0;
+    if (!object.finite) {
+      p.SP.push_back(chief.h / chief.alpha);
+      axial = {1.0 + p.SP[0] * object.S, object.S};
+      e = axial.h * chief.alpha - axial.alpha * chief.h;
+    } else {
+      e = chief.h - chief.alpha * object.S;
+      p.SP.push_back(chief.alpha / e);
+      axial = {-object.S, -1.0};
+    }
+    p.Inv.push_back(e);
+    const ParaxialRay a = mw * axial;
+    const ParaxialRay c = mw * chief;
+    if (!image.finite) {
+      p.SP_.push_back(c.h / c.alpha);
+      const double denominator = a.h - a.alpha * p.SP_[0];
+      p.SG.push_back(a.alpha / denominator);
+      if (w == 0 && image.fromParaxial) p.S_ += p.SG[0];
+      p.V.push_back((n0 / signedIndex(image.in, w)) / denominator);
+    } else {
+      p.SG.push_back(a.h / a.alpha);
+      if (w == 0 && image.fromParaxial) p.S_ += p.SG[0];
+      const double t = c.h - c.alpha * p.S_;
+      p.SP_.push_back(c.alpha / t);
+      p.V.push_back(t / e);
+    }
+  }
+  p.wavelengths = sys.source()->wavelengths;
+}
+
+void OAxisSystemCalc::requireParaxial() const {
+  const OAxisSystem& sys = *system_;
+  requireCalculable(sys);
+  const OParaxial& p = sys.paraxial;
+  const std::size_t count = sys.source()->count();
+  if (p.SP.size() != count || p.SG.size() != count || p.wavelengths != sys.source()->wavelengths)
+    throw std::runtime_error(
+        "No paraxial data for the current wavelengths: run the paraxial calculation first");
+}
+
+ORealRay OAxisSystemCalc::startRay(double r, double px, double py, double fy, double sp0,
+                                   int w) const {
+  const OAxisSystem& sys = *system_;
+  const OObject& object = *sys.object();
+  const double n0 = signedIndex(object.out, w);
+  const OApertureStop* stop = apertureStop(sys);
+  const bool stopOnFirst = stop && stop->node == object.next();
+  ORealRay ray;
+  if (!object.finite) {
+    // A plane (or spherical, for S != 0) wave of field angle omega through the pupil point.
+    const double omega = fy * object.h;
+    const double c = object.S * std::cos(omega);
+    ray.x = r * px / n0;
+    ray.y = r * py / n0;
+    const double rho2 = ray.x * ray.x + ray.y * ray.y;
+    ray.z = c * rho2 / (1.0 + std::sqrt(1.0 - c * c * rho2));
+    ray.X = -ray.x * c;
+    ray.Y = -std::sin(omega) - ray.y * c;
+    ray.Z = std::cos(omega) - ray.z * c;
+    ray.z += stopOnFirst ? sp0 - sys.paraxial.SP[w] : sp0;
+    return ray;
+  }
+  ray.x = 0.0;
+  ray.y = fy * object.h;
+  ray.z = object.S;
+  const double mx = r * px / n0;
+  const double my = r * py / n0;
+  ray.X = mx;
+  const double tangent = my / std::sqrt(1.0 - my * my);
+  ray.Y = std::sin(std::atan(tangent - ray.y * sp0));
+  ray.Z = std::sqrt(1.0 - ray.X * ray.X - ray.Y * ray.Y);
+  if (stopOnFirst && signedIndex(object.next()->out, 0) == 1.0)
+    ray.z += object.next()->out->getDistance();
+  return ray;
+}
+
+double OAxisSystemCalc::toImagePlane(ORealRay& ray, int w) const {
+  const OAxisSystem& sys = *system_;
+  const OImage& image = *sys.image();
+  double distance = image.S_;
+  if (image.fromParaxial) distance += sys.paraxial.SG[0];
+  const ONode* lastSurface = image.prev();
+  const OApertureStop* stop = apertureStop(sys);
+  if (stop && stop->node == lastSurface && isDummy(*lastSurface))
+    distance -= lastSurface->in->getDistance();
+  const double t = (distance - ray.z) / ray.Z;
+  ray.x += ray.X * t;
+  ray.y += ray.Y * t;
+  ray.z = 0.0;
+  return signedIndex(image.in, w) * t;
+}
+
+TraceResult OAxisSystemCalc::traceRay(double fy, double px, double py, int w,
+                                      OPath<ORealRay>& path) const {
+  const OAxisSystem& sys = *system_;
+  const std::size_t n = sys.surfaceCount();
+  path.rays.resize(n + 1);
+  const double r = sys.stop()->size;
+  path.rays[0] = startRay(r, px, py, fy, sys.paraxial.SP[0], w);
+  ORayCalc calc;
+  tracePath(*this, path, sys.object()->next(), sys.image()->prev(), w, calc);
+  TraceResult result{path.rays[n], path.L};
+  if (sys.image()->finite) result.L += toImagePlane(result.ray, w);
+  return result;
+}
+
+void OAxisSystemCalc::switchStopToAperture() {
+  OStop* stop = system_->stop();
+  if (!stop || stop->type != 'd') return;
+  const double s = system_->object() ? system_->object()->S : 0.0;
+  const double v = stop->size;
+  const double seen = std::sqrt(s * s + v * v);
+  stop->size = seen > 0.0 ? std::fabs(v) / seen : 0.0;
+  stop->type = 'p';
+}
+
+bool OAxisSystemCalc::stopDistance(double& sd) {
+  OAxisSystem& sys = *system_;
+  const OApertureStop* stop = apertureStop(sys);
+  if (!stop || !stop->node || !sys.object()) return false;
+  const int n = static_cast<int>(sys.surfaceCount());
+  for (int i = 1; i <= n; ++i) {
+    ONode* node = sys.nodeAt(i);
+    if (node != stop->node) continue;
+    if (node->in->medium) sys.refreshMedium(*node->in->medium);
+    if (node->out->medium) sys.refreshMedium(*node->out->medium);
+    if (signedIndex(node->in, 0) != 1.0 || signedIndex(node->out, 0) != 1.0) return false;
+    // A stop in front of the system is placed by its distance to the next surface.
+    sd = i == 1 ? -node->out->getDistance() : node->in->getDistance();
+    return true;
+  }
+  return false;
+}
+
+void traceNode(const ONode& node, ORealRay& ray, ORayCalc& calc) {
+  const OElement& surface = elementOf(node);
+  const OGuide* in = node.in;
+  const double n = signedIndex(in, calc.wavelength);
+  if (in->medium) {
+    in->medium->transfer(ray, surface, calc);
+  } else {
+    moveInAir(ray, surface, calc);
+  }
+  calc.segmentPath = n * calc.t;
+  const double n_ = signedIndex(node.out, calc.wavelength);
+  if (n != n_) surface.refract(ray, n / n_, calc);
+}
+
+void tracePath(const OAxisSystemCalc& calculator, OPath<ORealRay>& path, const ONode* first,
+               const ONode* last, int w, ORayCalc& calc) {
+  const OApertureStop* stop = apertureStop(calculator.system());
+  const ONode* stopNode = stop ? stop->node : nullptr;
+  const ONode* end = last->next();
+  calc.wavelength = w;
+  calc.k = 1;
+  calc.atStop = false;
+  for (const ONode* node = first; node != end; node = node->next()) {
+    if (!node || !node->in || static_cast<std::size_t>(calc.k) >= path.rays.size())
+      throw std::runtime_error("Ray path does not fit the chain of surfaces");
+    ORealRay& ray = path.rays[calc.k];
+    node->in->alignment->transfer(path.rays[calc.k - 1], ray);
+    if (node == stopNode) {
+      path.stopRay = ray;
+      calc.atStop = true;
+    }
+    try {
+      traceNode(*node, ray, calc);
+    } catch (ErrorOnSurface& e) {
+      e.node = node;
+      throw;
+    }
+    path.L += calc.segmentPath;
+    ++calc.k;
+  }
+}
+
+}  // namespace zelt
