@@ -43,7 +43,9 @@ void operator delete(void* p) noexcept {
   std::free(block);
 }
 
-void operator delete(void* p, std::size_t) noexcept { operator delete(p); }
+void operator delete(void* p, std::size_t) noexcept {
+  operator delete(p);
+}
 
 namespace {
 
@@ -67,8 +69,8 @@ DoubletSynthesis& schott() {
 
 DoubletSynthesis& sevenMakers() {
   static DoubletSynthesis core =
-      loadCore({"SCHOTT.AGF", "OHARA.agf", "HOYA20220711_include_obsolete.agf",
-                "CDGM_201904.AGF", "SUMITA_20200803.agf", "NIKON-HIKARI.agf", "NHG.agf"});
+      loadCore({"SCHOTT.AGF", "OHARA.agf", "HOYA20220711_include_obsolete.agf", "CDGM_201904.AGF",
+                "SUMITA_20200803.agf", "NIKON-HIKARI.agf", "NHG.agf"});
   return core;
 }
 
@@ -117,9 +119,15 @@ void literalSearch(DoubletSynthesis& core) {
                                           false, "", "");
 }
 
-void BM_FastSearch_Schott(benchmark::State& s) { runSearch(s, schott(), fastSearch); }
-void BM_LiteralSearch_Schott(benchmark::State& s) { runSearch(s, schott(), literalSearch); }
-void BM_FastSearch_SevenMakers(benchmark::State& s) { runSearch(s, sevenMakers(), fastSearch); }
+void BM_FastSearch_Schott(benchmark::State& s) {
+  runSearch(s, schott(), fastSearch);
+}
+void BM_LiteralSearch_Schott(benchmark::State& s) {
+  runSearch(s, schott(), literalSearch);
+}
+void BM_FastSearch_SevenMakers(benchmark::State& s) {
+  runSearch(s, sevenMakers(), fastSearch);
+}
 void BM_LiteralSearch_SevenMakers(benchmark::State& s) {
   runSearch(s, sevenMakers(), literalSearch);
 }

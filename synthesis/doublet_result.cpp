@@ -11,9 +11,9 @@ PairData computePairData(double n1, double nu1, double n2, double nu2, double c)
   const double phi = phi1 + phi2;
   const double pi = phi1 / n1 + phi2 / n2;
   const double g = 2.0 * pi + phi;
-  const double q0 = -(3.0 * phi1 * phi1 / (n1 - 1.0) - 3.0 * phi2 * phi2 / (n2 - 1.0) -
-                      2.0 * phi2 * phi) /
-                    (2.0 * g);
+  const double q0 =
+      -(3.0 * phi1 * phi1 / (n1 - 1.0) - 3.0 * phi2 * phi2 / (n2 - 1.0) - 2.0 * phi2 * phi) /
+      (2.0 * g);
   const double p0 = n2 * phi2 * phi2 * phi / (n2 - 1.0) +
                     n2 * phi2 * phi2 * phi2 / ((n2 - 1.0) * (n2 - 1.0)) +
                     n1 * phi1 * phi1 * phi1 / ((n1 - 1.0) * (n1 - 1.0)) - g * q0 * q0;

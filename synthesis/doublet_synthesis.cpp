@@ -203,7 +203,9 @@ DoubletResult makeResult(const std::vector<SearchGlass>& glasses, const RankedPa
 
 }  // namespace
 
-void DoubletSynthesis::readAgfCatalog() { readAgfFile(catalogPath, catalog); }
+void DoubletSynthesis::readAgfCatalog() {
+  readAgfFile(catalogPath, catalog);
+}
 
 void DoubletSynthesis::synthesize(double C, double P, double W, int count,
                                   const StatusFlags& statusFlags, const FilterRanges& ranges,
@@ -248,6 +250,7 @@ void DoubletSynthesis::computeDesigns(double fPrime, double lambda0Design, doubl
   for (DoubletResult& result : results) {
     result.computeRadii(chromatic, fPrime, lambda0Design, W);
     result.computeParameters();
+    result.traceAberrations();
   }
 }
 

@@ -13,8 +13,8 @@ namespace synthesis {
 /// Thin-doublet values of a glass pair for total power 1 and an object at infinity; glass 1 is
 /// the glass of larger Abbe number.
 struct PairData {
-  double phi1 = 0.0;  ///< power of glass 1
-  double pi = 0.0;    ///< φ1/n1 + φ2/n2
+  double phi1 = 0.0;                       ///< power of glass 1
+  double pi = 0.0;                         ///< φ1/n1 + φ2/n2
   double p0A = 0.0, q0A = 0.0, w0A = 0.0;  ///< order A: glass 1 in the first lens
   double p0B = 0.0, q0B = 0.0, w0B = 0.0;  ///< order B: glass 2 in the first lens
 };
@@ -27,24 +27,24 @@ bool isFinite(const PairData& pair);
 
 /// One designed cemented doublet.
 struct DoubletResult {
-  GlassRecord glass1;  ///< glass of the first lens (the light meets it first)
-  GlassRecord glass2;  ///< glass of the second lens
-  PairData pair;       ///< thin-doublet values of the pair (zero when unknown)
-  double index1 = 0.0, index2 = 0.0;  ///< indices at lambda0
-  bool orderB = false;  ///< false: the first lens has the larger Abbe number
-  double r1 = 0.0, r2 = 0.0, r3 = 0.0;  ///< radii [mm]
-  double p = 0.0, w = 0.0, c = 0.0;     ///< P, W, C of the designed doublet
-  double alpha2 = 0.0, alpha3 = 0.0;    ///< paraxial angles after surfaces 1 and 2 (unit power)
+  GlassRecord glass1;                      ///< glass of the first lens (the light meets it first)
+  GlassRecord glass2;                      ///< glass of the second lens
+  PairData pair;                           ///< thin-doublet values of the pair (zero when unknown)
+  double index1 = 0.0, index2 = 0.0;       ///< indices at lambda0
+  bool orderB = false;                     ///< false: the first lens has the larger Abbe number
+  double r1 = 0.0, r2 = 0.0, r3 = 0.0;     ///< radii [mm]
+  double p = 0.0, w = 0.0, c = 0.0;        ///< P, W, C of the designed doublet
+  double alpha2 = 0.0, alpha3 = 0.0;       ///< paraxial angles after surfaces 1 and 2 (unit power)
   double phiFirst = 0.0, phiSecond = 0.0;  ///< powers of the first and second lens (sum 1)
-  double thickness1 = 0.0, thickness2 = 0.0;  ///< axial thicknesses [mm]
-  double pupilDiameter = 0.0;  ///< [mm]
+  double thickness1 = 0.0, thickness2 = 0.0;               ///< axial thicknesses [mm]
+  double pupilDiameter = 0.0;                              ///< [mm]
   double lambda0 = 0.0, lambdaMin = 0.0, lambdaMax = 0.0;  ///< [um]
-  double fieldAngle = 0.0;  ///< [degrees]
-  std::vector<double> longitudinal;  ///< [mm] at lambda0, per pupil zone
-  std::vector<double> transverse;    ///< [mm] at lambda0, per pupil zone
-  std::vector<double> chromatism;    ///< [mm] per pupil zone
-  std::vector<double> secondarySpectrum;  ///< [mm] per pupil zone
-  double coma = 0.0;  ///< [mm]
+  double fieldAngle = 0.0;                                 ///< [degrees]
+  std::vector<double> longitudinal;                        ///< [mm] at lambda0, per pupil zone
+  std::vector<double> transverse;                          ///< [mm] at lambda0, per pupil zone
+  std::vector<double> chromatism;                          ///< [mm] per pupil zone
+  std::vector<double> secondarySpectrum;                   ///< [mm] per pupil zone
+  double coma = 0.0;                                       ///< [mm]
 
   /// Computes powers, paraxial angles and the three radii for back focal length `fPrime` [mm].
   void computeRadii(double C, double fPrime, double lambda0, double W);
@@ -52,7 +52,15 @@ struct DoubletResult {
   void computeParameters();
   /// Returns the thermal value V_d of the achromatic combination (1/°C).
   double thermalValue() const;
+  /// Makes this doublet the optics library's current system.
+  void buildDoublet() const;
+  /// Builds and traces the doublet: aberrations over the five pupil zones and the coma.
+  /// A ray lost in the doublet gives NaN for the values that need it.
+  void traceAberrations();
 };
+
+/// Returns the relative pupil zones of the aberration lists, from the axis to the rim.
+const std::array<double, 5>& pupilZones();
 
 /// Returns the proposed axial lens thickness [mm] for pupil diameter `d` [mm] (0: no proposal).
 double defaultThickness(double d);
@@ -92,7 +100,9 @@ class DoubletSynthesis {
 };
 
 /// Returns the target P0 of a search for the requested P and W.
-inline double targetP0(double P, double W) { return P - 0.85 * (W - 0.14) * (W - 0.14); }
+inline double targetP0(double P, double W) {
+  return P - 0.85 * (W - 0.14) * (W - 0.14);
+}
 
 /// Messages of the search, shown to the user as they stand.
 inline constexpr const char* kTargetOutOfRange =

@@ -33,8 +33,8 @@ struct GlassRecord {
   double vd = 0.0;
   int excludeSubstitution = 0;
   int status = Standard;
-  double lambdaMin = 0.0;  ///< shortest admissible wavelength [um]
-  double lambdaMax = 0.0;  ///< longest admissible wavelength [um]
+  double lambdaMin = 0.0;          ///< shortest admissible wavelength [um]
+  double lambdaMax = 0.0;          ///< longest admissible wavelength [um]
   std::vector<double> dispersion;  ///< CD coefficients c0, c1, ...
   std::vector<double> thermal;     ///< TD: D0, D1, D2, E0, E1, λtk [um], Tref [°C]
   std::vector<double> extra;       ///< ED; the first is α, thermal expansion [1e-6/°C]

@@ -43,7 +43,8 @@ double thermalChange(const GlassRecord& glass, double n0, double lambda, double 
   const double lambdaTk = td[5];
   const double sign = lambdaTk >= 0.0 ? 1.0 : -1.0;
   const double polynomial = td[0] * dT + td[1] * dT * dT + td[2] * dT * dT * dT;
-  const double resonance = (td[3] * dT + td[4] * dT * dT) / (lambda * lambda - sign * lambdaTk * lambdaTk);
+  const double resonance =
+      (td[3] * dT + td[4] * dT * dT) / (lambda * lambda - sign * lambdaTk * lambdaTk);
   return (n0 * n0 - 1.0) / (2.0 * n0) * (polynomial + resonance);
 }
 
@@ -52,7 +53,8 @@ double airIndex(const GlassEnvironment& environment, double lambda, double t) {
   if (!environment.airIndex) return 1.0;
   const double l2 = lambda * lambda;
   const double nRef =
-      1.0 + (6432.8 + 2949810.0 * l2 / (146.0 * l2 - 1.0) + 25540.0 * l2 / (41.0 * l2 - 1.0)) * 1e-8;
+      1.0 +
+      (6432.8 + 2949810.0 * l2 / (146.0 * l2 - 1.0) + 25540.0 * l2 / (41.0 * l2 - 1.0)) * 1e-8;
   return 1.0 + (nRef - 1.0) * environment.pressure / (1.0 + (t - 15.0) * 0.0034785);
 }
 
@@ -72,7 +74,9 @@ double GlassRecord::abbeNumber(double lambda0, double lambda1, double lambda2) c
   return (n0 - 1.0) / (n1 - n2);
 }
 
-double GlassRecord::principalDispersion() const { return index(kLineF) - index(kLineC); }
+double GlassRecord::principalDispersion() const {
+  return index(kLineF) - index(kLineC);
+}
 
 double GlassRecord::thermoOpticalValue(double lambda) const {
   if (extra.empty()) {

@@ -13,15 +13,27 @@ namespace {
 
 // The main window's 13 spectral lines.
 constexpr std::array<std::pair<const char*, double>, 13> kLines{{
-    {"i", 0.3650146}, {"h", 0.4046561}, {"G'", 0.434}, {"g", 0.4358343}, {"F'", 0.4799914},
-    {"F", 0.4861327}, {"e", 0.546074}, {"d", 0.5875618}, {"D", 0.5892938}, {"C'", 0.6438469},
-    {"C", 0.6562725}, {"r", 0.7065188}, {"A'", 0.76819},
+    {"i", 0.3650146},
+    {"h", 0.4046561},
+    {"G'", 0.434},
+    {"g", 0.4358343},
+    {"F'", 0.4799914},
+    {"F", 0.4861327},
+    {"e", 0.546074},
+    {"d", 0.5875618},
+    {"D", 0.5892938},
+    {"C'", 0.6438469},
+    {"C", 0.6562725},
+    {"r", 0.7065188},
+    {"A'", 0.76819},
 }};
 
 constexpr std::array<const char*, synthesis::kGlassStatusCount> kStatusNames{
     "standard", "preferred", "obsolete", "special", "melt"};
 
-[[noreturn]] void bad(const std::string& what) { throw std::invalid_argument(what); }
+[[noreturn]] void bad(const std::string& what) {
+  throw std::invalid_argument(what);
+}
 
 double number(const std::string& flag, const std::string& text) {
   const auto value = zelt::agf::parseNumber(text);
@@ -92,31 +104,56 @@ int parsePairs(const std::string& text) {
 }
 
 void applyValueFlag(Options& o, const std::string& flag, const std::string& value) {
-  if (flag == "--catalog") o.catalogs.push_back(value);
-  else if (flag == "--P") o.P = number(flag, value);
-  else if (flag == "--W") o.W = number(flag, value);
-  else if (flag == "--C") o.C = number(flag, value);
-  else if (flag == "--focus") o.focus = positive(flag, value);
-  else if (flag == "--pupil") o.pupil = positive(flag, value);
-  else if (flag == "--field") o.field = number(flag, value);
-  else if (flag == "--thickness1") o.thickness1 = number(flag, value);
-  else if (flag == "--thickness2") o.thickness2 = number(flag, value);
-  else if (flag == "--lambda0") o.lambda0 = wavelength(flag, value);
-  else if (flag == "--lambda-min") o.lambdaMin = wavelength(flag, value);
-  else if (flag == "--lambda-max") o.lambdaMax = wavelength(flag, value);
-  else if (flag == "--pairs") o.pairs = parsePairs(value);
-  else if (flag == "--mode") o.mode = parseMode(value);
-  else if (flag == "--glass1") o.glass1 = value;
-  else if (flag == "--glass2") o.glass2 = value;
-  else if (flag == "--temperature") o.environment.temperature = number(flag, value);
-  else if (flag == "--pressure") o.environment.pressure = number(flag, value);
-  else if (flag == "--status") o.statuses = parseStatuses(value);
-  else if (flag == "--index-range") o.indexFilter = parseRange(flag, value, o.ranges[0], o.ranges[1]);
-  else if (flag == "--abbe-range") o.abbeFilter = parseRange(flag, value, o.ranges[2], o.ranges[3]);
-  else if (flag == "--format") o.format = parseFormat(value);
-  else if (flag == "--zmx") o.zmxPath = value;
-  else if (flag == "--row") o.zmxRow = static_cast<int>(positive(flag, value));
-  else bad("unknown flag: " + flag);
+  if (flag == "--catalog")
+    o.catalogs.push_back(value);
+  else if (flag == "--P")
+    o.P = number(flag, value);
+  else if (flag == "--W")
+    o.W = number(flag, value);
+  else if (flag == "--C")
+    o.C = number(flag, value);
+  else if (flag == "--focus")
+    o.focus = positive(flag, value);
+  else if (flag == "--pupil")
+    o.pupil = positive(flag, value);
+  else if (flag == "--field")
+    o.field = number(flag, value);
+  else if (flag == "--thickness1")
+    o.thickness1 = number(flag, value);
+  else if (flag == "--thickness2")
+    o.thickness2 = number(flag, value);
+  else if (flag == "--lambda0")
+    o.lambda0 = wavelength(flag, value);
+  else if (flag == "--lambda-min")
+    o.lambdaMin = wavelength(flag, value);
+  else if (flag == "--lambda-max")
+    o.lambdaMax = wavelength(flag, value);
+  else if (flag == "--pairs")
+    o.pairs = parsePairs(value);
+  else if (flag == "--mode")
+    o.mode = parseMode(value);
+  else if (flag == "--glass1")
+    o.glass1 = value;
+  else if (flag == "--glass2")
+    o.glass2 = value;
+  else if (flag == "--temperature")
+    o.environment.temperature = number(flag, value);
+  else if (flag == "--pressure")
+    o.environment.pressure = number(flag, value);
+  else if (flag == "--status")
+    o.statuses = parseStatuses(value);
+  else if (flag == "--index-range")
+    o.indexFilter = parseRange(flag, value, o.ranges[0], o.ranges[1]);
+  else if (flag == "--abbe-range")
+    o.abbeFilter = parseRange(flag, value, o.ranges[2], o.ranges[3]);
+  else if (flag == "--format")
+    o.format = parseFormat(value);
+  else if (flag == "--zmx")
+    o.zmxPath = value;
+  else if (flag == "--row")
+    o.zmxRow = static_cast<int>(positive(flag, value));
+  else
+    bad("unknown flag: " + flag);
 }
 
 void checkMode(const Options& o) {
@@ -144,11 +181,16 @@ Options parseOptions(const std::vector<std::string>& args, const std::string& de
   Options o;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& flag = args[i];
-    if (flag == "--help" || flag == "-h") o.help = true;
-    else if (flag == "--air") o.environment.airIndex = true;
-    else if (flag == "--list") o.list = true;
-    else if (i + 1 < args.size()) applyValueFlag(o, flag, args[++i]);
-    else bad("missing value after " + flag);
+    if (flag == "--help" || flag == "-h")
+      o.help = true;
+    else if (flag == "--air")
+      o.environment.airIndex = true;
+    else if (flag == "--list")
+      o.list = true;
+    else if (i + 1 < args.size())
+      applyValueFlag(o, flag, args[++i]);
+    else
+      bad("missing value after " + flag);
   }
   if (o.catalogs.empty()) o.catalogs.push_back(defaultCatalog);
   checkMode(o);

@@ -16,11 +16,11 @@ enum class Format { Table, Csv, Json };
 struct Options {
   std::vector<std::string> catalogs;  ///< read in order into one catalog
   double P = 0.0, W = 0.0, C = 0.0;
-  double focus = 100.0;      ///< back focal length f' [mm]
-  double pupil = 20.0;       ///< pupil diameter D [mm]
-  double field = 5.0;        ///< field angle [degrees]
-  double thickness1 = 5.0;   ///< crown lens [mm]
-  double thickness2 = 3.0;   ///< flint lens [mm]
+  double focus = 100.0;     ///< back focal length f' [mm]
+  double pupil = 20.0;      ///< pupil diameter D [mm]
+  double field = 5.0;       ///< field angle [degrees]
+  double thickness1 = 5.0;  ///< crown lens [mm]
+  double thickness2 = 3.0;  ///< flint lens [mm]
   double lambda0 = 0.546074, lambdaMin = 0.4799914, lambdaMax = 0.6438469;  ///< e, F', C' [um]
   int pairs = 4;
   Mode mode = Mode::All;

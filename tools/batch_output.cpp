@@ -71,11 +71,15 @@ void printJson(const std::vector<Row>& rows, std::ostream& out) {
   out << "]\n";
 }
 
-int columnWidth(const std::string& name) { return std::max<int>(14, name.size() + 2); }
+int columnWidth(const std::string& name) {
+  return std::max<int>(14, name.size() + 2);
+}
 
 void printTable(const std::vector<Row>& rows, std::ostream& out) {
-  out << std::left << std::setw(12) << "glass1" << std::setw(12) << "glass2" << "ord";
-  for (const auto& name : numericColumns()) out << std::right << std::setw(columnWidth(name)) << name;
+  out << std::left << std::setw(12) << "glass1" << std::setw(12) << "glass2"
+      << "ord";
+  for (const auto& name : numericColumns())
+    out << std::right << std::setw(columnWidth(name)) << name;
   out << '\n';
   for (const Row& row : rows) {
     out << std::left << std::setw(12) << row.glass1 << std::setw(12) << row.glass2 << ' '
@@ -100,10 +104,26 @@ std::string indexOrDash(const auto& compute) {
 }  // namespace
 
 const std::vector<std::string>& numericColumns() {
-  static const std::vector<std::string> names{
-      "phi1",  "phi2",       "P",          "W",          "C",
-      "transverse", "longitudinal", "longitudinal3", "longitudinal5", "chromatism",
-      "secondary_spectrum", "coma", "thermal", "r1", "r2", "r3", "n1", "n2", "t1", "t2"};
+  static const std::vector<std::string> names{"phi1",
+                                              "phi2",
+                                              "P",
+                                              "W",
+                                              "C",
+                                              "transverse",
+                                              "longitudinal",
+                                              "longitudinal3",
+                                              "longitudinal5",
+                                              "chromatism",
+                                              "secondary_spectrum",
+                                              "coma",
+                                              "thermal",
+                                              "r1",
+                                              "r2",
+                                              "r3",
+                                              "n1",
+                                              "n2",
+                                              "t1",
+                                              "t2"};
   return names;
 }
 
@@ -117,19 +137,37 @@ Row makeRow(const synthesis::DoubletResult& r) {
     fifth = 2.0 * *rim - 4.0 * *seventy;
   }
   const bool traced = r.longitudinal.size() == 5;
-  row.values = {r.phiFirst, r.phiSecond, r.p, r.w, r.c,
-                zone(r.transverse, 4), rim, third, fifth,
-                zone(r.chromatism, 0), zone(r.secondarySpectrum, 0),
+  row.values = {r.phiFirst,
+                r.phiSecond,
+                r.p,
+                r.w,
+                r.c,
+                zone(r.transverse, 4),
+                rim,
+                third,
+                fifth,
+                zone(r.chromatism, 0),
+                zone(r.secondarySpectrum, 0),
                 traced ? std::optional<double>(r.coma) : std::nullopt,
-                thermal(r), r.r1, r.r2, r.r3, r.index1, r.index2, r.thickness1, r.thickness2};
+                thermal(r),
+                r.r1,
+                r.r2,
+                r.r3,
+                r.index1,
+                r.index2,
+                r.thickness1,
+                r.thickness2};
   return row;
 }
 
 void printRows(const std::vector<Row>& rows, Format format, std::ostream& out) {
   switch (format) {
-    case Format::Csv: return printCsv(rows, out);
-    case Format::Json: return printJson(rows, out);
-    case Format::Table: return printTable(rows, out);
+    case Format::Csv:
+      return printCsv(rows, out);
+    case Format::Json:
+      return printJson(rows, out);
+    case Format::Table:
+      return printTable(rows, out);
   }
 }
 

@@ -60,7 +60,8 @@ TEST(AgfReader, ListsRangeAndRepeatedNames) {
   EXPECT_EQ(catalog.at("G").formula, 1);
   EXPECT_EQ(catalog.at("G").extra, std::vector<double>{1});
 
-  const auto first = read("NM G 2 0 1.5 60 0 1\nED 7.1 8.2 2.51 -0.5 0\nCD 1 2 word 3\nLD 0.3 2.5\n");
+  const auto first =
+      read("NM G 2 0 1.5 60 0 1\nED 7.1 8.2 2.51 -0.5 0\nCD 1 2 word 3\nLD 0.3 2.5\n");
   EXPECT_EQ(first.at("G").extra, (std::vector<double>{7.1, 8.2, 2.51, -0.5, 0}));
   EXPECT_EQ(first.at("G").dispersion, (std::vector<double>{1, 2}));
   EXPECT_DOUBLE_EQ(first.at("G").lambdaMax, 2.5);
@@ -107,13 +108,19 @@ TEST(AgfReader, SecondFileAddsToTheFirst) {
 // and in the middle, or is refused with a message that names the problem.
 TEST(AgfReader, EveryGlassOfTheRealCatalogsGivesAnIndexOrAClearRefusal) {
   const std::map<std::string, std::size_t> distinctGlasses{
-      {"SCHOTT.AGF", 356},       {"SCHOTT_20180601.agf", 160},
-      {"OHARA.agf", 418},        {"OHARA_20200623.AGF", 158},
+      {"SCHOTT.AGF", 356},
+      {"SCHOTT_20180601.agf", 160},
+      {"OHARA.agf", 418},
+      {"OHARA_20200623.AGF", 158},
       {"HOYA20220711_include_obsolete.agf", 408},
-      {"HOYA_20200803.agf", 209}, {"CDGM_201904.AGF", 256},
-      {"SUMITA_20200803.agf", 400}, {"NIKON-HIKARI_201911.AGF", 379},
-      {"NIKON-HIKARI.agf", 383},  {"HIKARI.AGF", 354},
-      {"NHG.agf", 221},          {"HERAEUS.AGF", 13}};
+      {"HOYA_20200803.agf", 209},
+      {"CDGM_201904.AGF", 256},
+      {"SUMITA_20200803.agf", 400},
+      {"NIKON-HIKARI_201911.AGF", 379},
+      {"NIKON-HIKARI.agf", 383},
+      {"HIKARI.AGF", 354},
+      {"NHG.agf", 221},
+      {"HERAEUS.AGF", 13}};
   for (const auto& [file, expected] : distinctGlasses) {
     GlassCatalog catalog;
     synthesis::readAgfFile(kCatalogs + file, catalog);

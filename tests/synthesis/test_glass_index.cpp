@@ -78,7 +78,8 @@ TEST(GlassIndex, AirAndTemperature) {
   air.environment.airIndex = true;
   const double l2 = 0.5 * 0.5;
   const double nRef =
-      1.0 + (6432.8 + 2949810.0 * l2 / (146.0 * l2 - 1.0) + 25540.0 * l2 / (41.0 * l2 - 1.0)) * 1e-8;
+      1.0 +
+      (6432.8 + 2949810.0 * l2 / (146.0 * l2 - 1.0) + 25540.0 * l2 / (41.0 * l2 - 1.0)) * 1e-8;
   EXPECT_NEAR(air.refractiveIndex(0.5, 15.0), noThermal.refractiveIndex(0.5, 15.0) / nRef, 1e-15);
   air.environment.pressure = 0.0;
   EXPECT_EQ(air.refractiveIndex(0.5, 15.0), noThermal.refractiveIndex(0.5, 15.0));

@@ -63,7 +63,9 @@ std::string searchError(DoubletSynthesis& core, double P, double W, int count,
   return "";
 }
 
-double p0Of(const DoubletResult& r) { return r.orderB ? r.pair.p0B : r.pair.p0A; }
+double p0Of(const DoubletResult& r) {
+  return r.orderB ? r.pair.p0B : r.pair.p0A;
+}
 
 TEST(PairSearch, TwoGlassesGiveOnePairInOrderA) {
   auto core = coreWith({conradyGlass("CROWN", 1.5168, 64), conradyGlass("FLINT", 1.62, 36)});
@@ -138,7 +140,8 @@ TEST_F(RealCatalogSearch, FindsCountPairsOnEachSideInBothOrders) {
   // Each half is in descending P0, and the target lies between its 2nd and 3rd doublet.
   const double target = synthesis::targetP0(0, 0);
   for (int half : {0, 4}) {
-    for (int k = half; k < half + 3; ++k) EXPECT_GE(p0Of(core.results[k]), p0Of(core.results[k + 1]));
+    for (int k = half; k < half + 3; ++k)
+      EXPECT_GE(p0Of(core.results[k]), p0Of(core.results[k + 1]));
     EXPECT_GE(p0Of(core.results[half + 1]), target);
     EXPECT_LT(p0Of(core.results[half + 2]), target);
   }

@@ -105,8 +105,9 @@ TEST(DoubletBatch, EveryRealCatalogGivesDoublets) {
         "HOYA20220711_include_obsolete.agf", "HOYA_20200803.agf", "CDGM_201904.AGF",
         "SUMITA_20200803.agf", "NIKON-HIKARI_201911.AGF", "NIKON-HIKARI.agf", "HIKARI.AGF",
         "NHG.agf"}) {
-    const BatchRun run = batch("--format csv --air --lambda0 d --lambda-min F --lambda-max C --catalog " +
-                          kCatalogs + file);
+    const BatchRun run =
+        batch("--format csv --air --lambda0 d --lambda-min F --lambda-max C --catalog " +
+              kCatalogs + file);
     ASSERT_EQ(run.status, 0) << file;
     const auto rows = csvRows(run.out);
     EXPECT_EQ(rows.size(), 5u) << file;
@@ -122,7 +123,8 @@ TEST(BatchOptions, SpectralLinesAndDefaults) {
   EXPECT_EQ(batch::parseWavelength("F\u2032"), 0.4799914);
   EXPECT_EQ(batch::parseWavelength("0.55"), 0.55);
   EXPECT_FALSE(batch::parseWavelength("-1"));
-  const auto o = batch::parseOptions({"--index-range", "off", "--status", "melt,obsolete"}, "x.agf");
+  const auto o =
+      batch::parseOptions({"--index-range", "off", "--status", "melt,obsolete"}, "x.agf");
   EXPECT_FALSE(o.indexFilter);
   EXPECT_TRUE(o.abbeFilter);
   EXPECT_EQ(o.statuses, (synthesis::StatusFlags{false, false, true, false, true}));

@@ -23,8 +23,8 @@ TEST(DispersionFormula, KnowsThirteenFormulasAndTheirCoefficientCounts) {
 
 TEST(DispersionFormula, SellmeierGivesTheMakersIndexOfNBk7) {
   // N-BK7 Sellmeier coefficients and nd = 1.5168 at 0.5875618 um, from the maker's catalog.
-  const std::vector<double> c{1.03961212, 0.00600069867, 0.231792344, 0.0200179144, 1.01046945,
-                              103.560653};
+  const std::vector<double> c{1.03961212,   0.00600069867, 0.231792344,
+                              0.0200179144, 1.01046945,    103.560653};
   EXPECT_NEAR(formulaIndex(2, c, 0.5875618), 1.5168, kCatalogTolerance);
 }
 

@@ -17,13 +17,21 @@ TEST(TextDecoding, Utf16WithByteOrderMarkBecomesUtf8WithLfLineEnds) {
 
 TEST(TextDecoding, BrokenUtf16NeverFails) {
   // A lone high surrogate becomes U+FFFD; the odd last byte is dropped.
-  const std::string broken("\xFF\xFE\x00\xD8" "A\0" "B", 7);
-  EXPECT_EQ(decodeText(broken), "\xEF\xBF\xBD" "A");
+  const std::string broken(
+      "\xFF\xFE\x00\xD8"
+      "A\0"
+      "B",
+      7);
+  EXPECT_EQ(decodeText(broken),
+            "\xEF\xBF\xBD"
+            "A");
   EXPECT_EQ(decodeText(std::string("\xFF\xFE", 2)), "");
 }
 
 TEST(TextDecoding, LineEndsAndUtf8MarkAreNormalised) {
-  EXPECT_EQ(decodeText("\xEF\xBB\xBF" "a\r\nb\rc\n"), "a\nb\nc\n");
+  EXPECT_EQ(decodeText("\xEF\xBB\xBF"
+                       "a\r\nb\rc\n"),
+            "a\nb\nc\n");
   EXPECT_EQ(decodeText("plain"), "plain");
 }
 

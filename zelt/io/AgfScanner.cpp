@@ -7,8 +7,12 @@
 namespace zelt::agf {
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f'; }
-bool isSpace(char c) { return isBlank(c) || c == '\n' || c == '\r'; }
+bool isBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\v' || c == '\f';
+}
+bool isSpace(char c) {
+  return isBlank(c) || c == '\n' || c == '\r';
+}
 
 // Appends the numbers of `line`; returns true when every token of it was a number.
 bool appendLeadingNumbers(std::string_view line, std::vector<double>& numbers) {

@@ -28,8 +28,12 @@ void appendUtf8(std::string& out, char32_t cp) {
 
 constexpr char32_t kReplacement = 0xFFFD;
 
-bool isHighSurrogate(char32_t u) { return u >= 0xD800 && u <= 0xDBFF; }
-bool isLowSurrogate(char32_t u) { return u >= 0xDC00 && u <= 0xDFFF; }
+bool isHighSurrogate(char32_t u) {
+  return u >= 0xD800 && u <= 0xDBFF;
+}
+bool isLowSurrogate(char32_t u) {
+  return u >= 0xDC00 && u <= 0xDFFF;
+}
 
 std::string utf16ToUtf8(std::string_view bytes, bool bigEndian) {
   const std::size_t units = bytes.size() / 2;
@@ -95,11 +99,16 @@ bool isValidUtf8(std::string_view bytes) {
   while (i < bytes.size()) {
     const auto b = static_cast<unsigned char>(bytes[i]);
     std::size_t extra = 0;
-    if (b < 0x80) extra = 0;
-    else if ((b & 0xE0) == 0xC0 && b >= 0xC2) extra = 1;
-    else if ((b & 0xF0) == 0xE0) extra = 2;
-    else if ((b & 0xF8) == 0xF0 && b <= 0xF4) extra = 3;
-    else return false;
+    if (b < 0x80)
+      extra = 0;
+    else if ((b & 0xE0) == 0xC0 && b >= 0xC2)
+      extra = 1;
+    else if ((b & 0xF0) == 0xE0)
+      extra = 2;
+    else if ((b & 0xF8) == 0xF0 && b <= 0xF4)
+      extra = 3;
+    else
+      return false;
     if (i + extra >= bytes.size() && extra > 0) return false;  // truncated sequence
     for (std::size_t k = 1; k <= extra; ++k) {
       if ((static_cast<unsigned char>(bytes[i + k]) & 0xC0) != 0x80) return false;

@@ -11,8 +11,16 @@ using Coefficients = std::span<const double>;
 // Powers of the wavelength that every formula needs; integer powers by multiplication.
 struct Lambda {
   explicit Lambda(double lambda)
-      : l(lambda), l2(lambda * lambda), l4(l2 * l2), l6(l4 * l2), inv2(1.0 / l2), inv4(inv2 * inv2),
-        inv6(inv4 * inv2), inv8(inv4 * inv4), inv10(inv8 * inv2), inv12(inv6 * inv6) {}
+      : l(lambda),
+        l2(lambda * lambda),
+        l4(l2 * l2),
+        l6(l4 * l2),
+        inv2(1.0 / l2),
+        inv4(inv2 * inv2),
+        inv6(inv4 * inv2),
+        inv8(inv4 * inv4),
+        inv10(inv8 * inv2),
+        inv12(inv6 * inv6) {}
   double l, l2, l4, l6, inv2, inv4, inv6, inv8, inv10, inv12;
   // One Sellmeier resonance term B·λ²/(λ² − C).
   double resonance(double b, double c) const { return b * l2 / (l2 - c); }
@@ -23,7 +31,9 @@ double schottSquare(Coefficients c, const Lambda& x) {
   return c[0] + c[1] * x.l2 + c[2] * x.inv2 + c[3] * x.inv4 + c[4] * x.inv6 + c[5] * x.inv8;
 }
 
-double schott(Coefficients c, const Lambda& x) { return std::sqrt(schottSquare(c, x)); }
+double schott(Coefficients c, const Lambda& x) {
+  return std::sqrt(schottSquare(c, x));
+}
 
 // Sellmeier with N resonances: n² = 1 + Σ Bᵢλ²/(λ² − Cᵢ), pairs (Bᵢ, Cᵢ) in coefficient order.
 template <int N>
@@ -104,7 +114,9 @@ constexpr std::array<Formula, kFormulaCount> kFormulas{{
 
 }  // namespace
 
-bool isKnownFormula(int agfFormula) { return agfFormula >= 1 && agfFormula <= kFormulaCount; }
+bool isKnownFormula(int agfFormula) {
+  return agfFormula >= 1 && agfFormula <= kFormulaCount;
+}
 
 std::size_t coefficientCount(int agfFormula) {
   return isKnownFormula(agfFormula) ? kFormulas[agfFormula - 1].coefficients : 0;

@@ -1,5 +1,6 @@
 #pragma once
-// Dispersion formulas of the AGF glass catalog, shared by the synthesis core and the optics library.
+// Dispersion formulas of the AGF glass catalog, shared by the synthesis core and the optics
+// library.
 
 #include <cstddef>
 #include <span>
@@ -16,8 +17,9 @@ bool isKnownFormula(int agfFormula);
 std::size_t coefficientCount(int agfFormula);
 
 /// Returns the formula index n0 at wavelength `lambda` [um], before any thermal or air correction.
-/// Precondition: isKnownFormula(agfFormula) and coefficients.size() >= coefficientCount(agfFormula).
-/// Poles and negative squares are not checked: they give inf or NaN, as the catalog data dictate.
+/// Precondition: isKnownFormula(agfFormula) and coefficients.size() >=
+/// coefficientCount(agfFormula). Poles and negative squares are not checked: they give inf or NaN,
+/// as the catalog data dictate.
 double formulaIndex(int agfFormula, std::span<const double> coefficients, double lambda);
 
 }  // namespace zelt::dispersion

@@ -1,0 +1,120 @@
+// The designed doublet as the optics library's current system: built through the library's
+// exports, traced there, and saved as a lens file.
+
+#include <cmath>
+#include <limits>
+
+#include "synthesis/doublet_synthesis.h"
+#include "zelt/api/zelt_api.h"
+
+namespace synthesis {
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+// Hands a library status to the library's own error conversion.
+void check(int status) {
+  ZELT_Throw_On_Error(status);
+}
+
+double radians(double degrees) {
+  return degrees * kPi / 180.0;
+}
+
+// A flat surface has curvature 0; an infinite radius arrives here as 0 curvature too.
+double curvature(double radius) {
+  return radius == 0.0 ? 0.0 : 1.0 / radius;
+}
+
+void setGlass(int surface, const GlassRecord& glass, double index0, double lambdaMin,
+              double lambdaMax) {
+  check(ZELT_Surface_Set_And_Create_Glass(
+      surface, glass.name, {index0, glass.index(lambdaMin), glass.index(lambdaMax)}));
+}
+
+// The final ray of one trace; NaN coordinates when the ray was lost on the way.
+struct TracedRay {
+  double y = kNaN, z = kNaN, Y = kNaN, Z = kNaN;
+};
+
+TracedRay trace(double fieldY, double pupilY, int wave) {
+  TracedRay ray;
+  double x = kNaN, X = kNaN, length = kNaN;
+  int error = 0, node = 0;
+  check(ZELT_Ray_Trace(0.0, fieldY, 0.0, pupilY, wave, &x, &ray.y, &ray.z, &X, &ray.Y, &ray.Z,
+                       &length, &error, &node));
+  // A ray that missed a surface or was totally reflected has no image point.
+  if (error != 0) return TracedRay{};
+  return ray;
+}
+
+// Where the traced ray crosses the axis, measured from the image plane.
+double axisCrossing(const TracedRay& r) {
+  return r.z - r.y * r.Z / r.Y;
+}
+
+// Height of the traced ray in the image plane.
+double imageHeight(const TracedRay& r) {
+  return r.y + r.z * r.Y / r.Z;
+}
+
+}  // namespace
+
+const std::array<double, 5>& pupilZones() {
+  // The axis zone is traced just off the axis, where the crossing point is still defined.
+  static const std::array<double, 5> zones{1e-8, 0.5, std::sqrt(0.5), std::sqrt(0.75), 1.0};
+  return zones;
+}
+
+void DoubletResult::buildDoublet() const {
+  check(ZELT_System_Create_Base());
+  for (int k = 0; k < 3; ++k) check(ZELT_System_Append_Surface());
+  check(ZELT_System_Set_Name("Cemented Doublet"));
+  check(ZELT_Object_Set_Type(false));
+  check(ZELT_Image_Set_Type(true));
+  check(ZELT_Image_Set_Size(radians(fieldAngle)));
+  check(ZELT_Image_Set_Distance_Type(true));
+  check(ZELT_Source_Set_Wavelength(0, lambda0));
+  check(ZELT_Source_Append_Wave(lambdaMin, 1.0));
+  check(ZELT_Source_Append_Wave(lambdaMax, 1.0));
+  check(ZELT_Stop_Set_Surface_Num(1));
+  check(ZELT_Stop_Set(pupilDiameter * 0.5, 'p'));
+  const double radii[] = {r1, r2, r3};
+  for (int k = 1; k <= 3; ++k) check(ZELT_Surface_Set_Curvature(k, curvature(radii[k - 1])));
+  check(ZELT_Surface_Set_Thickness(1, thickness1));
+  check(ZELT_Surface_Set_Thickness(2, thickness2));
+  for (int k = 1; k <= 3; ++k) check(ZELT_Surface_Set_Height(k, pupilDiameter * 0.5));
+  check(ZELT_Surface_Set_And_Create_Glass(0, "AIR", {1.0, 1.0, 1.0}));
+  check(ZELT_Surface_Set_And_Create_Glass(3, "AIR", {1.0, 1.0, 1.0}));
+  setGlass(1, glass1, index1, lambdaMin, lambdaMax);
+  setGlass(2, glass2, index2, lambdaMin, lambdaMax);
+}
+
+void DoubletResult::traceAberrations() {
+  const auto& zones = pupilZones();
+  longitudinal.assign(zones.size(), kNaN);
+  transverse.assign(zones.size(), kNaN);
+  chromatism.assign(zones.size(), kNaN);
+  secondarySpectrum.assign(zones.size(), kNaN);
+  coma = kNaN;
+  buildDoublet();
+  check(ZELT_Object_Set_Size(-radians(fieldAngle)));
+  check(ZELT_Calc_Paraxial());
+  for (std::size_t k = 0; k < zones.size(); ++k) {
+    const TracedRay main = trace(0.0, zones[k], 0);
+    transverse[k] = imageHeight(main);
+    longitudinal[k] = axisCrossing(main);
+    const double shortest = axisCrossing(trace(0.0, zones[k], 1));
+    const double longest = axisCrossing(trace(0.0, zones[k], 2));
+    chromatism[k] = shortest - longest;
+    secondarySpectrum[k] = (shortest + longest) / 2.0 - longitudinal[k];
+  }
+  // Coma of the full field: the chief ray against the mean of the two rim rays.
+  const double chief = trace(1.0, 0.0, 0).y;
+  const double upper = trace(1.0, 1.0, 0).y;
+  const double lower = trace(1.0, -1.0, 0).y;
+  coma = chief - (upper + lower) / 2.0;
+}
+
+}  // namespace synthesis

@@ -1,0 +1,124 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "synthesis/doublet_synthesis.h"
+#include "zelt/api/zelt_api.h"
+
+namespace {
+
+using synthesis::DoubletResult;
+
+// N-BK7 / N-SF5 as the bundled catalog gives them, designed for f' = 100 mm, D = 20 mm.
+DoubletResult achromat() {
+  synthesis::DoubletSynthesis core;
+  core.catalogPath = std::string(ZELT_TEST_DATA) + "/../../data/sample_glasses.agf";
+  core.readAgfCatalog();
+  core.synthesize(0, 0, 0, 1, {true, true, false, false, false}, {0, 0, 0, 0}, false, false,
+                  "N-BK7", "N-SF5");
+  DoubletResult r = core.results.at(0);
+  r.thickness1 = 5;
+  r.thickness2 = 3;
+  r.pupilDiameter = 20;
+  r.lambda0 = core.lambda0;
+  r.lambdaMin = core.lambdaMin;
+  r.lambdaMax = core.lambdaMax;
+  r.fieldAngle = 5;
+  r.computeRadii(0, 100, core.lambda0, 0);
+  r.computeParameters();
+  return r;
+}
+
+TEST(DoubletInLibrary, BuildsTheSystemTheProgramReliesOn) {
+  const DoubletResult r = achromat();
+  r.buildDoublet();
+  int nodes = 0;
+  ZELT_System_Get_Surface_Count(&nodes);
+  EXPECT_EQ(nodes, 5);
+  std::string name;
+  ASSERT_EQ(ZELT_Surface_Get_Glass(1, name), 0);
+  EXPECT_EQ(name, "N-BK7");
+  double n = 0;
+  ASSERT_EQ(ZELT_Surface_Get_Ingex_Of_Refraction(2, 2, &n), 0);
+  EXPECT_DOUBLE_EQ(n, r.glass2.index(r.lambdaMax));
+  double c = 0;
+  ASSERT_EQ(ZELT_Surface_Get_Curvature(3, &c), 0);
+  EXPECT_DOUBLE_EQ(c, 1.0 / r.r3);
+}
+
+// Crossing of a meridional ray of height h with the axis, behind the last vertex: spheres and
+// vector Snell's law in the plane, written apart from the library.
+double axisCrossingBehindLastVertex(const DoubletResult& r, double h, double lambdaIndex1,
+                                    double lambdaIndex2) {
+  const double radii[] = {r.r1, r.r2, r.r3};
+  const double n[] = {1.0, lambdaIndex1, lambdaIndex2, 1.0};
+  const double gaps[] = {r.thickness1, r.thickness2, 0.0};
+  double y = h, z = -1.0, dy = 0.0, dz = 1.0, vertex = 0.0;
+  for (int s = 0; s < 3; ++s) {
+    const double c = 1.0 / radii[s];
+    // Ray point relative to the vertex; c(y² + z²) − 2z = 0 on the sphere.
+    const double pz = z - vertex;
+    const double b = c * (y * dy + pz * dz) - dz;
+    const double cc = c * (y * y + pz * pz) - 2.0 * pz;
+    const double t = cc / (-b + std::sqrt(b * b - c * cc));
+    y += t * dy;
+    z += t * dz;
+    const double ny = -c * y, nz = 1.0 - c * (z - vertex);
+    const double mu = n[s] / n[s + 1];
+    const double cosI = dy * ny + dz * nz;
+    const double g = std::sqrt(1.0 - mu * mu * (1.0 - cosI * cosI)) - mu * cosI;
+    dy = mu * dy + g * ny;
+    dz = mu * dz + g * nz;
+    vertex += gaps[s];
+  }
+  return z - vertex - y * dz / dy;
+}
+
+TEST(DoubletInLibrary, AberrationsOverFiveZonesFromTheAxisOut) {
+  DoubletResult r = achromat();
+  r.traceAberrations();
+  ASSERT_EQ(r.longitudinal.size(), 5u);
+  EXPECT_EQ(synthesis::pupilZones()[0], 1e-8);
+  // The image plane is the paraxial one: the near-axis ray crosses the axis there.
+  EXPECT_NEAR(r.longitudinal[0], 0.0, 1e-6);
+  EXPECT_NEAR(r.transverse[0], 0.0, 1e-12);
+  // Longitudinal aberration is the difference of two axis crossings: a zone ray's and the
+  // near-axis ray's, both from the trace written above; 1e-6 mm covers the 1e-4 mm height of
+  // that reference ray.
+  const double paraxial = axisCrossingBehindLastVertex(r, 1e-4, r.index1, r.index2);
+  for (int k = 1; k < 5; ++k) {
+    const double h = 10.0 * synthesis::pupilZones()[k];
+    const double expected = axisCrossingBehindLastVertex(r, h, r.index1, r.index2) - paraxial;
+    EXPECT_NEAR(r.longitudinal[k], expected, 1e-6) << "zone " << k;
+    EXPECT_TRUE(std::isfinite(r.chromatism[k]));
+  }
+  // Chromatism of the rim zone from the same trace at the two outer lines.
+  const double shortest = axisCrossingBehindLastVertex(r, 10.0, r.glass1.index(r.lambdaMin),
+                                                       r.glass2.index(r.lambdaMin));
+  const double longest = axisCrossingBehindLastVertex(r, 10.0, r.glass1.index(r.lambdaMax),
+                                                      r.glass2.index(r.lambdaMax));
+  EXPECT_NEAR(r.chromatism[4], shortest - longest, 1e-6);
+  EXPECT_TRUE(std::isfinite(r.coma));
+}
+
+TEST(DoubletInLibrary, ZeroFieldHasNoComa) {
+  DoubletResult r = achromat();
+  r.fieldAngle = 0;
+  r.traceAberrations();
+  EXPECT_NEAR(r.coma, 0.0, 1e-12);
+}
+
+TEST(DoubletInLibrary, LostRaysGiveNaNNeverStaleNumbers) {
+  DoubletResult r = achromat();
+  r.traceAberrations();
+  // A first radius smaller than the pupil: the rim rays miss the first surface.
+  r.r1 = 8.0;
+  r.traceAberrations();
+  EXPECT_TRUE(std::isnan(r.longitudinal[4]));
+  EXPECT_TRUE(std::isnan(r.transverse[4]));
+  EXPECT_TRUE(std::isnan(r.coma));
+  EXPECT_TRUE(std::isfinite(r.longitudinal[1]));
+}
+
+}  // namespace
