@@ -39,8 +39,9 @@ void OAMedium::setWavelengths(const std::vector<double>& lambdas) {
 }
 
 double OAMedium::indexAt(double lambda) const {
-  // Written so that a NaN wavelength is refused as out of range too.
-  if (!(lambda >= lambdaMin && lambda <= lambdaMax)) {
+  // Written so that a NaN wavelength is refused as out of range too. No formula has a value at
+  // a zero or negative wavelength (they divide by powers of λ), whatever range the catalog gives.
+  if (!(lambda >= lambdaMin && lambda <= lambdaMax) || lambda <= 0.0) {
     throw OutOfSpectralRange("OutOfSpectralRange: " + name);
   }
   const int agfFormula = formula + 1;

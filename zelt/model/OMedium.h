@@ -87,7 +87,8 @@ class OAMedium : public OHMedium {
   /// Recomputes one index per wavelength; on a failure the list keeps the indices computed so far.
   void setWavelengths(const std::vector<double>& lambdas) override;
 
-  /// Returns the formula index at `lambda` (µm); throws OutOfSpectralRange outside the range,
+  /// Returns the formula index at `lambda` (µm); throws OutOfSpectralRange outside the range or
+  /// for lambda <= 0,
   /// UnknownDFormula for a formula outside 0..12 and MediaError for too few coefficients.
   double indexAt(double lambda) const;
 

@@ -1,0 +1,117 @@
+// Reading the real AGF catalogs as their makers ship them (8-bit, UTF-16LE/BE, CRLF).
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "zelt/io/AgfScanner.h"
+#include "zelt/io/TextDecoding.h"
+#include "zelt/model/OGlassStore.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const fs::path kCatalogs = fs::path(ZELT_TEST_DATA) / "catalogs";
+
+// Glasses whose NM record's nd disagrees with their own dispersion data (maker's data faults).
+const std::set<std::string> kInconsistentNd = {"SUMITA_20200803/SF18", "NHG/ZNSE"};
+
+struct NmRecord {
+  std::string name;
+  double nd = 0;
+};
+
+// Collects name and nd of every NM line of a catalog, independently of the reader.
+std::vector<NmRecord> nmRecords(const fs::path& path) {
+  const std::string text = zelt::text::decodeText(*zelt::text::readFileBytes(path.string()));
+  std::vector<NmRecord> records;
+  std::size_t pos = 0;
+  while (pos < text.size()) {
+    const std::size_t end = std::min(text.find('\n', pos), text.size());
+    const auto tokens = zelt::agf::splitTokens(std::string_view(text).substr(pos, end - pos));
+    if (tokens.size() >= 5 && tokens[0] == "NM") {
+      records.push_back({std::string(tokens[1]), zelt::agf::parseNumber(tokens[4]).value_or(0)});
+    }
+    pos = end + 1;
+  }
+  return records;
+}
+
+}  // namespace
+
+TEST(AgfCatalogs, EveryRealCatalogReadsAllItsGlassesWithTheirIndices) {
+  int files = 0;
+  for (const auto& entry : fs::directory_iterator(kCatalogs)) {
+    ++files;
+    const fs::path& path = entry.path();
+    SCOPED_TRACE(path.filename().string());
+    const auto catalog = zelt::readAgfCatalog(path.string());
+    const std::vector<NmRecord> records = nmRecords(path);
+    ASSERT_FALSE(records.empty());
+    EXPECT_EQ(catalog->name, path.stem().string());
+    ASSERT_EQ(catalog->glasses.size(), records.size() + 1);
+    EXPECT_EQ(catalog->glasses.back()->name, "AIR");
+    for (std::size_t i = 0; i < records.size(); ++i) {
+      const zelt::OAMedium& glass = *catalog->glasses[i];
+      ASSERT_EQ(glass.name, records[i].name);
+      EXPECT_EQ(glass.catalogName, catalog->name);
+      if (glass.lambdaMin > 0.5875618 || glass.lambdaMax < 0.5875618) continue;
+      if (kInconsistentNd.contains(catalog->name + "/" + glass.name)) continue;
+      // The NM record's nd is rounded by the maker: agreement to a few units of 1e-4.
+      EXPECT_NEAR(glass.indexAt(0.5875618), records[i].nd, 6e-4) << glass.name;
+    }
+  }
+  EXPECT_EQ(files, 13);
+}
+
+TEST(AgfCatalogs, AirIndexIsOneOverItsWholeRange) {
+  const auto catalog = zelt::readAgfCatalog((kCatalogs / "NHG.agf").string());
+  const zelt::OAMedium& air = *catalog->glasses.back();
+  for (double lambda : {0.001, 0.2, 0.55, 9.9, 10.0}) EXPECT_DOUBLE_EQ(air.indexAt(lambda), 1.0);
+  EXPECT_THROW(air.indexAt(10.001), zelt::OutOfSpectralRange);
+  EXPECT_THROW(air.indexAt(0.0), zelt::OutOfSpectralRange);  // no formula has a value there
+}
+
+TEST(AgfCatalogs, CatalogNameFromPaths) {
+  EXPECT_EQ(zelt::catalogNameFromPath("C:\\glass\\schott.agf"), "schott");
+  EXPECT_EQ(zelt::catalogNameFromPath("/usr/share/glass/OHARA.AGF"), "OHARA");
+  EXPECT_EQ(zelt::catalogNameFromPath("Lenses.AGF"), "Lenses");
+  EXPECT_EQ(zelt::catalogNameFromPath("dir/a.b.agf.bak"), "a.b");
+  EXPECT_EQ(zelt::catalogNameFromPath("mixed\\dir/name"), "name");
+  EXPECT_EQ(zelt::catalogNameFromPath("dir/"), "");
+}
+
+TEST(AgfCatalogs, RecordCounterKeepsAGlassAfterEveryThreeRecords) {
+  const fs::path path = fs::temp_directory_path() / "zelt_model_records.agf";
+  // Long CD record wrapped over a continuation line; formula written in floating form; a glass
+  // whose LD record is missing shares its third record with the next glass's NM.
+  std::ofstream(path, std::ios::binary)
+      << "CC test\r\nNM A 2.00000E+00 0 1.5 60\r\nCD 1 0 0\r\n0 0 0\r\nTD 0 0\r\nLD 0.3 2.5\r\n"
+         "NM B 1 0 1.5 60\r\nCD 1 0 0 0 0 0\r\nNM C 1 0 1.5 60\r\nCD 2 0 0 0 0 0\r\nLD 0.4 2\r\n";
+  const auto catalog = zelt::readAgfCatalog(path.string());
+  fs::remove(path);
+  ASSERT_EQ(catalog->glasses.size(), 3u);  // A, the mixed B, AIR
+  const zelt::OAMedium& a = *catalog->glasses[0];
+  EXPECT_EQ(a.formula, 1);
+  EXPECT_EQ(a.coefficients.size(), 6u);
+  EXPECT_EQ(a.lambdaMin, 0.3);
+  EXPECT_EQ(catalog->glasses[1]->name, "C");
+  EXPECT_EQ(catalog->glasses[1]->coefficients, (std::vector<double>{1, 0, 0, 0, 0, 0}));
+}
+
+TEST(AgfCatalogs, BrokenRangeRecordIsAClearError) {
+  const fs::path path = fs::temp_directory_path() / "zelt_model_badld.agf";
+  std::ofstream(path, std::ios::binary) << "NM A 1 0 1.5 60\nCD 1 0 0 0 0 0\nLD x y\n";
+  try {
+    zelt::readAgfCatalog(path.string());
+    ADD_FAILURE() << "no exception";
+  } catch (const std::runtime_error& e) {
+    EXPECT_NE(std::string(e.what()).find("LD"), std::string::npos) << e.what();
+  }
+  fs::remove(path);
+}
