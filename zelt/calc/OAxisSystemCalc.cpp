@@ -220,6 +220,11 @@ double OAxisSystemCalc::toImagePlane(ORealRay& ray, int w) const {
   const OApertureStop* stop = apertureStop(sys);
   if (stop && stop->node == lastSurface && isDummy(*lastSurface))
     distance -= lastSurface->in->getDistance();
+  if (ray.Z == 0.0) {  // parallel to the image plane: it never gets there
+    MissOnSurface miss{ORayCalc{}};
+    miss.node = &image;
+    throw miss;
+  }
   const double t = (distance - ray.z) / ray.Z;
   ray.x += ray.X * t;
   ray.y += ray.Y * t;
