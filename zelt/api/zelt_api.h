@@ -189,3 +189,13 @@ ZELT_API int ZELT_Ray_Trace_Path(double fieldX, double fieldY, double pupilX, do
 ZELT_API int ZELT_Stop_Get_SD(double& sd);
 
 // ---- Files -------------------------------------------------------------------------------------
+
+/// Writes the current system as a Zemax ZMX lens file at `file`, naming its glasses for the glass
+/// catalog `catalog` (any letter case; GOST names are translated for "ZELT", "GOST" and "LZOS").
+/// The file is written completely even when a part of the system cannot be expressed in the
+/// format; such a warning is then returned as the status.
+ZELT_API int ZELT_System_Write_Zmx_File(const char* file, const char* catalog);
+/// Replaces the current system by the system of the ZMX lens file `file`; its glasses are looked
+/// up in the catalogs of its GCAT line, which must have been read with ZELT_System_Read_Catalog.
+/// A file that cannot be read leaves the current system as it was.
+ZELT_API int ZELT_System_Read_Zmx_File(const char* file);

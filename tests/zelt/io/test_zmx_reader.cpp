@@ -1,0 +1,256 @@
+// The ZMX reader on the lens files makers ship, and on broken files.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+
+#include "tests/zelt/io/ZmxTestSupport.h"
+
+using namespace zmx_test;
+
+namespace {
+
+// The catalogs the makers' files name: SCHOTT, HIKARI and HOYA (the last under the maker's name).
+void readMakersCatalogs() {
+  readCatalogOnce("SCHOTT.AGF");
+  readCatalogOnce("HIKARI.AGF");
+  static bool hoya = false;
+  if (!hoya) {
+    const std::string copy = tempPath("HOYA.agf");
+    std::filesystem::copy_file(kData + "/catalogs/HOYA20220711_include_obsolete.agf", copy,
+                               std::filesystem::copy_options::overwrite_existing);
+    ZELT_Throw_On_Error(ZELT_System_Read_Catalog(copy.c_str()));
+    hoya = true;
+  }
+}
+
+int surfaceCount() {
+  int n = 0;
+  ZELT_Throw_On_Error(ZELT_System_Get_Surface_Count(&n));
+  return n;
+}
+
+double getCurvature(int i) {
+  double c = 0;
+  ZELT_Throw_On_Error(ZELT_Surface_Get_Curvature(i, &c));
+  return c;
+}
+double getThickness(int i) {
+  double d = 0;
+  ZELT_Throw_On_Error(ZELT_Surface_Get_Thickness(i, &d));
+  return d;
+}
+std::string getGlass(int i) {
+  std::string name;
+  ZELT_Throw_On_Error(ZELT_Surface_Get_Glass(i, name));
+  return name;
+}
+double getWavelength(int i) {
+  double w = 0;
+  ZELT_Throw_On_Error(ZELT_Source_Get_Wavelength(i, &w));
+  return w;
+}
+std::string systemName() {
+  std::string name;
+  ZELT_Throw_On_Error(ZELT_System_Get_Name(name));
+  return name;
+}
+
+std::vector<std::string> lensFiles() {
+  std::vector<std::string> files;
+  for (const char* dir : {"/lenses/thorlabs", "/lenses/other"}) {
+    for (const auto& entry : std::filesystem::directory_iterator(kData + dir)) {
+      files.push_back(entry.path().string());
+    }
+  }
+  std::sort(files.begin(), files.end());
+  return files;
+}
+
+std::vector<std::string> splitCsv(const std::string& line) {
+  std::vector<std::string> fields;
+  std::stringstream in(line);
+  for (std::string f; std::getline(in, f, ',');) fields.push_back(f);
+  return fields;
+}
+
+const std::string kBroken = kData + "/zmx_broken/";
+
+}  // namespace
+
+TEST(ZmxReader, EveryMakersFileReadsAndItsParaxialCalculationRuns) {
+  readMakersCatalogs();
+  const auto files = lensFiles();
+  EXPECT_EQ(files.size(), 108u);
+  for (const auto& file : files) {
+    SCOPED_TRACE(file);
+    const int read = ZELT_System_Read_Zmx_File(file.c_str());
+    ASSERT_EQ(read, 0) << errorText(read);
+    EXPECT_GE(surfaceCount(), 5);  // object, three or more surfaces, image
+    const int calc = ZELT_Calc_Paraxial();
+    ASSERT_EQ(calc, 0) << errorText(calc);
+    double f = 0;
+    ZELT_Throw_On_Error(ZELT_Paraxial_Get_F_(&f));
+    EXPECT_TRUE(std::isfinite(f) && std::abs(f) > 1.0) << f;
+  }
+}
+
+// The published first-order data of two lenses: radii, thicknesses, glasses and focal lengths.
+TEST(ZmxReader, ReferenceLensesMatchTheirPublishedData) {
+  readMakersCatalogs();
+  std::ifstream csv(kData + "/lenses/reference.csv");
+  std::string line;
+  std::getline(csv, line);
+  int rows = 0;
+  while (std::getline(csv, line)) {
+    const auto f = splitCsv(line);
+    ASSERT_GE(f.size(), 10u);
+    SCOPED_TRACE(f[0]);
+    ++rows;
+    const std::string file = kData + "/lenses/thorlabs/" + f[0] + ".zmx";
+    ZELT_Throw_On_Error(ZELT_System_Read_Zmx_File(file.c_str()));
+    EXPECT_EQ(getGlass(1), f[1]);
+    EXPECT_EQ(getGlass(2), f[2]);
+    for (int k = 1; k <= 3; ++k) EXPECT_NEAR(1.0 / getCurvature(k), std::stod(f[2 + k]), 0.01);
+    EXPECT_DOUBLE_EQ(getThickness(1), std::stod(f[6]));
+    EXPECT_DOUBLE_EQ(getThickness(2), std::stod(f[7]));
+    // The design wavelength the file marks primary is the main one.
+    EXPECT_NEAR(getWavelength(0), 0.5876, 1e-9);
+    ZELT_Throw_On_Error(ZELT_Calc_Paraxial());
+    double efl = 0, bfl = 0;
+    ZELT_Throw_On_Error(ZELT_Paraxial_Get_F_(&efl));
+    ZELT_Throw_On_Error(ZELT_Paraxial_Get_SF_(&bfl));
+    EXPECT_NEAR(efl, std::stod(f[8]), 0.1);
+    EXPECT_NEAR(bfl, std::stod(f[9]), 0.1);
+  }
+  EXPECT_EQ(rows, 2);
+}
+
+TEST(ZmxReader, NewerDialectGivesPupilWavelengthsAndStop) {
+  readMakersCatalogs();
+  ZELT_Throw_On_Error(
+      ZELT_System_Read_Zmx_File((kData + "/lenses/thorlabs/AC254-100-A.zmx").c_str()));
+  // ENPD is the entrance pupil diameter; FTYP counts three of the 24 WAVM lines.
+  char type = 0;
+  double size = 0;
+  int stopSurface = -1, waves = 0;
+  ZELT_Throw_On_Error(ZELT_Stop_Get_Type(&type));
+  ZELT_Throw_On_Error(ZELT_Stop_Get_Size(&size));
+  ZELT_Throw_On_Error(ZELT_Stop_Get_Surface_Num(&stopSurface));
+  ZELT_Throw_On_Error(ZELT_Source_Get_Wavelength_Count(&waves));
+  EXPECT_EQ(type, 'p');
+  EXPECT_DOUBLE_EQ(size, 11.43);
+  EXPECT_EQ(stopSurface, 1);
+  ASSERT_EQ(waves, 3);
+  EXPECT_DOUBLE_EQ(getWavelength(1), 0.4861);
+  EXPECT_DOUBLE_EQ(getWavelength(2), 0.6563);
+  double height = 0;
+  ZELT_Throw_On_Error(ZELT_Surface_Get_Height(2, height));
+  EXPECT_DOUBLE_EQ(height, 12.7);
+  bool finite = true;
+  ZELT_Throw_On_Error(ZELT_Object_Get_Type(&finite));
+  EXPECT_FALSE(finite);
+  ZELT_Throw_On_Error(ZELT_Image_Get_Type(&finite));
+  EXPECT_TRUE(finite);
+  double s = 0;
+  ZELT_Throw_On_Error(ZELT_Image_Get_S_(&s));
+  EXPECT_NEAR(s, 97.068, 1e-3);  // the maker's image plane, behind the last surface
+}
+
+TEST(ZmxReader, NamesInEveryEncodingBecomeUtf8) {
+  readMakersCatalogs();
+  const std::map<std::string, std::string> names{
+      {"/lenses/thorlabs/AC254-080-A.zmx",
+       "\u00d825.4 mm, f=80.0 mm, Near IR Achromat"},  // Latin-1
+      {"/lenses/thorlabs/AC254-125-B.zmx",
+       "\u00d825.4 mm, f=125.0 mm, Near IR Achromat"},  // UTF-16
+      {"/lenses/other/zmax_49270.zmx", "49270 Achromatic Lens"},
+      {"/lenses/other/AC254-100-A-Zemax(ZMX).zmx", "AC254-100-A"}};
+  for (const auto& [file, start] : names) {
+    SCOPED_TRACE(file);
+    ZELT_Throw_On_Error(ZELT_System_Read_Zmx_File((kData + file).c_str()));
+    EXPECT_EQ(systemName().substr(0, start.size()), start);
+  }
+  // The UTF-16 file of the newer dialect has no TYPE lines and puts its image on the paraxial
+  // focus (MAZH); its glasses come from the first catalog that holds them.
+  EXPECT_EQ(getGlass(1), "N-BK7");
+  ZELT_Throw_On_Error(ZELT_System_Read_Zmx_File((kData + "/lenses/other/zmax_49270.zmx").c_str()));
+  EXPECT_EQ(getGlass(1), "N-LAK22");
+  EXPECT_EQ(getGlass(2), "N-SF6");
+  EXPECT_DOUBLE_EQ(getThickness(3), 2.9932047030897055);
+  double s = -1;
+  ZELT_Throw_On_Error(ZELT_Image_Get_S_(&s));
+  EXPECT_EQ(s, 0.0);  // counted from the paraxial image
+}
+
+TEST(ZmxReader, BrokenFilesAreRefusedAndLeaveTheSystemAlone) {
+  readMakersCatalogs();
+  const std::map<std::string, std::string> cases{
+      {"missing.zmx", "Read ZMX Error: file does not exist"},
+      {"empty.zmx", "Read ZMX Error: файл поврежден"},
+      {"three_bytes.zmx", "Read ZMX Error: файл поврежден"},
+      {"no_surface.zmx",
+       "Read ZMX Error: the file holds no surface (no SURF line); it is no lens file"},
+      {"binary_junk.zmx",
+       "Read ZMX Error: the file holds no surface (no SURF line); it is no lens file"},
+      {"garbage_number.zmx", "Read ZMX Error: line 22: CURV: \"0.0x16\" is no number"},
+      {"infinite_number.zmx", "Read ZMX Error: line 24: DISZ: \"1e999\" is no number"},
+      {"nan_number.zmx", "Read ZMX Error: line 14: DISZ: \"nan\" is no number"},
+      {"truncated_header.zmx", "Read ZMX Error: line 6: FTYP needs at least four numbers"},
+      {"huge_counts.zmx", "Read ZMX Error: FTYP gives a bad number of fields"},
+      {"missing_waves.zmx", "Read ZMX Error: FTYP announces 3 wavelengths, the file gives 1"},
+      {"unknown_glass.zmx", "NoMediumFound:UNOBTAINIUM"},
+  };
+  for (const auto& [file, message] : cases) {
+    SCOPED_TRACE(file);
+    buildDoublet({"N-BK7",
+                  "SF5",
+                  62.75,
+                  -45.71,
+                  -128.23,
+                  4,
+                  2.5,
+                  22.86,
+                  1.0,
+                  {1.5168, 1.5143, 1.5224},
+                  {1.6727, 1.6657, 1.6848}});
+    const int status = ZELT_System_Read_Zmx_File((kBroken + file).c_str());
+    ASSERT_NE(status, 0);
+    EXPECT_EQ(errorText(status), message);
+    EXPECT_EQ(surfaceCount(), 5);
+    EXPECT_EQ(systemName(), "Cemented Doublet");
+    EXPECT_DOUBLE_EQ(getCurvature(1), 1.0 / 62.75);
+    EXPECT_EQ(getGlass(2), "SF5");
+  }
+  EXPECT_NE(ZELT_System_Read_Zmx_File(nullptr), 0);
+}
+
+TEST(ZmxReader, TruncatedFileReadsWhatItHolds) {
+  readMakersCatalogs();
+  // Cut inside the second lens surface: the blocks before it are a system of their own.
+  const int status = ZELT_System_Read_Zmx_File((kBroken + "truncated_surface.zmx").c_str());
+  ASSERT_EQ(status, 0) << errorText(status);
+  EXPECT_EQ(surfaceCount(), 3);
+  EXPECT_EQ(getGlass(1), "N-BK7");
+}
+
+TEST(ZmxReader, SurfaceNumbersAreNotUsed) {
+  readMakersCatalogs();
+  const std::string file = kData + "/lenses/thorlabs/AC254-100-A.zmx";
+  std::ifstream in(file, std::ios::binary);
+  std::stringstream renumbered;
+  int k = 0;
+  for (std::string line; std::getline(in, line);) {
+    if (line.rfind("SURF ", 0) == 0) line = "SURF " + std::to_string(7 * k++ + 3) + "\r";
+    renumbered << line << "\n";
+  }
+  const std::string copy = tempPath("renumbered.zmx");
+  writeBytes(copy, renumbered.str());
+  ZELT_Throw_On_Error(ZELT_System_Read_Zmx_File(file.c_str()));
+  std::vector<double> original;
+  for (int i = 1; i <= 3; ++i) original.push_back(getCurvature(i) + getThickness(i));
+  ZELT_Throw_On_Error(ZELT_System_Read_Zmx_File(copy.c_str()));
+  ASSERT_EQ(surfaceCount(), 5);
+  for (int i = 1; i <= 3; ++i) EXPECT_EQ(getCurvature(i) + getThickness(i), original[i - 1]);
+}

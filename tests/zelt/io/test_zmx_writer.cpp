@@ -1,0 +1,183 @@
+// The ZMX writer: the lines of a synthesised doublet, glass names per target catalog, warnings.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "tests/zelt/io/ZmxTestSupport.h"
+
+using namespace zmx_test;
+
+namespace {
+
+const Doublet kAchromat{"N-BK7",
+                        "SF5",
+                        62.75,
+                        -45.71,
+                        -128.23,
+                        4,
+                        2.5,
+                        22.86,
+                        1.0,
+                        {1.5168, 1.5143, 1.5224},
+                        {1.6727, 1.6657, 1.6848}};
+
+// Writes the current system and returns its lines; the status must be `expected`.
+std::vector<std::string> writeLines(const std::string& catalog, int* status = nullptr) {
+  const std::string path = tempPath("writer.zmx");
+  std::filesystem::remove(path);
+  const int s = ZELT_System_Write_Zmx_File(path.c_str(), catalog.c_str());
+  if (status) {
+    *status = s;
+  } else {
+    EXPECT_EQ(s, 0) << errorText(s);
+  }
+  return fileLines(path);
+}
+
+std::vector<std::string> glassLines(const std::vector<std::string>& lines) {
+  std::vector<std::string> glasses;
+  for (const auto& l : lines)
+    if (l.rfind("  GLAS ", 0) == 0) glasses.push_back(l.substr(7));
+  return glasses;
+}
+
+}  // namespace
+
+TEST(ZmxWriter, DoubletGivesEveryLineInOrder) {
+  buildDoublet(kAchromat);
+  const std::vector<std::string> expected{
+      "VERS 90609 1 19052",
+      "NAME Cemented Doublet ",
+      "NOTE 0 ",
+      "ENPD 22.86",
+      "GCAT SCHOTT",
+      "FTYP 0 0 0 3 0 0 0",
+      "WAVL 0.587562 0.486133 0.656273",
+      "WWGT 1 1 1",
+      "YFLD ",
+      "ZVCY ",
+      "ZVDY ",
+      "SURF 0",
+      "  TYPE STANDARD",
+      "  DISZ INFINITY",
+      "  DIAM 0",
+      "  CURV 0",
+      "  GLAS AIR",
+      "SURF 1",
+      "  TYPE STANDARD",
+      "  STOP",
+      "  DIAM 11.43 1 0 0 1",
+      "  CURV 0.0159363",
+      "  GLAS N-BK7",
+      "  DISZ 4",
+      "SURF 2",
+      "  TYPE STANDARD",
+      "  DIAM 11.43 1 0 0 1",
+      "  CURV -0.0218771",
+      "  GLAS SF5",
+      "  DISZ 2.5",
+      "SURF 3",
+      "  TYPE STANDARD",
+      "  DIAM 11.43 1 0 0 1",
+      "  CURV -0.00779849",
+      "  GLAS AIR",
+      "  MAZH 0 0",
+      "SURF 4",
+      "  TYPE STANDARD",
+      "  DISZ 0",
+      "  DIAM 0.0174533",
+      "  CURV 0",
+  };
+  EXPECT_EQ(writeLines("SCHOTT"), expected);
+}
+
+TEST(ZmxWriter, CatalogNameIsTakenInCapitals) {
+  buildDoublet(kAchromat);
+  const auto lines = writeLines("schott");
+  EXPECT_NE(std::find(lines.begin(), lines.end(), "GCAT SCHOTT"), lines.end());
+  // Names of a maker's catalog stay as they are.
+  EXPECT_EQ(glassLines(lines), (std::vector<std::string>{"AIR", "N-BK7", "SF5", "AIR"}));
+}
+
+TEST(ZmxWriter, GostNamesFollowTheTargetCatalog) {
+  Doublet gost = kAchromat;
+  gost.glass1 = "ТК9";
+  gost.glass2 = "СТК9";
+  buildDoublet(gost);
+  EXPECT_EQ(glassLines(writeLines("ZELT")),
+            (std::vector<std::string>{"AIR", "TK9", "CTK9", "AIR"}));
+  EXPECT_EQ(glassLines(writeLines("GOST")),
+            (std::vector<std::string>{"AIR", "TK9", "STK9", "AIR"}));
+  EXPECT_EQ(glassLines(writeLines("lzos")),
+            (std::vector<std::string>{"LZ_AIR", "LZ_TK9", "LZ_CTK9", "LZ_AIR"}));
+  // Names outside the table and other catalogs keep the Cyrillic spelling.
+  EXPECT_EQ(glassLines(writeLines("SCHOTT")),
+            (std::vector<std::string>{"AIR", "ТК9", "СТК9", "AIR"}));
+}
+
+TEST(ZmxWriter, MaterialsWithDistinctSpellingsInEachCatalog) {
+  Doublet d = kAchromat;
+  d.glass1 = "МGF2Н2";  // Cyrillic М and Н
+  d.glass2 = "ИКС25";
+  buildDoublet(d);
+  EXPECT_EQ(glassLines(writeLines("ZELT"))[1], "MGF2H2");
+  EXPECT_EQ(glassLines(writeLines("GOST"))[1], "MGF2Н2");
+  EXPECT_EQ(glassLines(writeLines("ZELT"))[2], "IRG25");
+  EXPECT_EQ(glassLines(writeLines("GOST"))[2], "IKS25");
+}
+
+TEST(ZmxWriter, ConicLineCarriesTheConicConstant) {
+  buildDoublet(kAchromat);
+  ZELT_Throw_On_Error(ZELT_Surface_Set_Conic(2, 0.5));
+  const auto lines = writeLines("SCHOTT");
+  std::vector<std::string> conics;
+  for (const auto& l : lines)
+    if (l.rfind("  CONI", 0) == 0) conics.push_back(l);
+  EXPECT_EQ(conics, std::vector<std::string>{"  CONI -0.5"});
+  EXPECT_EQ(*(std::find(lines.begin(), lines.end(), "  CURV -0.0218771") + 1), "  CONI -0.5");
+}
+
+TEST(ZmxWriter, FiniteObjectAndFloatingStop) {
+  buildDoublet(kAchromat);
+  ZELT_Throw_On_Error(ZELT_Object_Set_Type(true));
+  ZELT_Throw_On_Error(ZELT_Object_Set_S(-250));
+  ZELT_Throw_On_Error(ZELT_Stop_Set(9.5, 'd'));
+  ZELT_Throw_On_Error(ZELT_Image_Set_Distance_Type(false));
+  ZELT_Throw_On_Error(ZELT_Image_Set_S_(95.5));
+  const auto lines = writeLines("SCHOTT");
+  EXPECT_EQ(lines[3], "FLOA");
+  EXPECT_EQ(lines[5], "FTYP 1 0 0 3 0 0 0");
+  EXPECT_EQ(lines[13], "  DISZ 250");
+  // The floating stop's half-height is the diameter of its surface.
+  EXPECT_EQ(lines[20], "  DIAM 9.5");
+  EXPECT_EQ(lines[35], "  DISZ 95.5");
+}
+
+TEST(ZmxWriter, WarningComesAfterTheCompleteFile) {
+  buildDoublet(kAchromat);
+  ZELT_Throw_On_Error(ZELT_Stop_Set(0.1, 'z'));
+  // Vignetting on both sides of the pupil is a second warning; the aperture one is reported.
+  ZELT_Throw_On_Error(ZELT_Zone_Set_Count(1));
+  ZELT_Throw_On_Error(ZELT_Zone_Set_Vign(0, 0.2, 0.3));
+  int status = 0;
+  const auto lines = writeLines("SCHOTT", &status);
+  ASSERT_NE(status, 0);
+  EXPECT_EQ(errorText(status),
+            "Write ZMX Warning: back aperture doesn't support. Unsupported value writes to "
+            "system comments.");
+  EXPECT_EQ(lines[2], "NOTE 0  A'=0.1");
+  EXPECT_EQ(lines.back(), "  CURV 0");
+
+  ZELT_Throw_On_Error(ZELT_Stop_Set(11.43, 'p'));
+  writeLines("SCHOTT", &status);
+  EXPECT_EQ(errorText(status), "Write ZMX Warning: Do not forget to change vignetting.");
+}
+
+TEST(ZmxWriter, UnwritablePathFails) {
+  buildDoublet(kAchromat);
+  const int empty = ZELT_System_Write_Zmx_File("", "SCHOTT");
+  EXPECT_EQ(errorText(empty), "Write ZMX Error: no file name given");
+  const int missingDir = ZELT_System_Write_Zmx_File("/nonexistent-dir/x.zmx", "SCHOTT");
+  EXPECT_EQ(errorText(missingDir), "Write ZMX Error: cannot open file /nonexistent-dir/x.zmx");
+}

@@ -1,0 +1,324 @@
+#include "zelt/io/ZmxWriter.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <fstream>
+#include <locale>
+#include <numbers>
+#include <sstream>
+#include <stdexcept>
+
+#include "zelt/calc/OEntrancePupil.h"
+#include "zelt/io/GostNames.h"
+
+namespace zelt {
+namespace {
+
+constexpr double kDegree = 180.0 / std::numbers::pi;
+
+constexpr char kBackApertureWarning[] =
+    "Write ZMX Warning: back aperture doesn't support. Unsupported value writes to system "
+    "comments.";
+constexpr char kInfinityImageWarning[] =
+    "Write ZMX Warning: infinity image size setup doesn't support. Unsupported value writes to "
+    "system comments.";
+constexpr char kEntrancePupilWarning[] =
+    "Write ZMX Warning: entrance pupil as aperture doesn't support. Unsupported value writes to "
+    "system comments.";
+constexpr char kVignettingWarning[] = "Write ZMX Warning: Do not forget to change vignetting.";
+
+// Collects the lines; numbers as a default stream writes them (six significant digits).
+class ZmxLines {
+ public:
+  ZmxLines() { out_.imbue(std::locale::classic()); }
+
+  template <class T>
+  ZmxLines& operator<<(const T& value) {
+    out_ << value;
+    return *this;
+  }
+  // A negative zero would be written "-0": write the plain zero.
+  ZmxLines& operator<<(double value) {
+    out_ << (value == 0.0 ? 0.0 : value);
+    return *this;
+  }
+  std::string text() const { return out_.str(); }
+
+ private:
+  std::ostringstream out_;
+};
+
+std::string upperCase(const std::string& text) {
+  std::string result = text;
+  for (char& c : result) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return result;
+}
+
+// The warnings the file raises; the first of A, B, C wins over D.
+struct Warnings {
+  bool backAperture = false;    // A
+  bool infinityImage = false;   // B
+  bool entrancePupil = false;   // C
+  bool twoSidedVignet = false;  // D
+
+  std::string message() const {
+    if (backAperture) return kBackApertureWarning;
+    if (infinityImage) return kInfinityImageWarning;
+    if (entrancePupil) return kEntrancePupilWarning;
+    if (twoSidedVignet) return kVignettingWarning;
+    return {};
+  }
+};
+
+// Everything the lines are made from, gathered once.
+struct WriteContext {
+  const OSystem& system;
+  const OObject& object;
+  const OImage& image;
+  const OSource& source;
+  const OStop* stop;
+  const OApertureStop* aperture;  // null unless the stop sits on a node
+  const OEntrancePupil* pupil;    // null unless the stop is an entrance pupil
+  bool fieldOnObject;
+  std::string catalog;  // in capitals
+  Warnings warnings;
+};
+
+// Signed refractive index of `gap` at the main wavelength, NaN when it cannot be had.
+double mainIndex(const OSystem& system, const OGuide* gap) {
+  if (gap == nullptr || gap->medium == nullptr) return std::nan("");
+  try {
+    if (const auto* glass = dynamic_cast<const OAMedium*>(gap->medium)) {
+      const OSource* source = system.source();
+      if (source == nullptr || source->count() == 0) return std::nan("");
+      return glass->indexAt(source->wavelengths.front()) * gap->sign;
+    }
+    return gap->medium->index(0) * gap->sign;
+  } catch (const std::exception&) {
+    return std::nan("");
+  }
+}
+
+// True when the stop sits on the first surface and that surface does not refract: a stop placed
+// in front of the lens, whose distance to the lens the object distance already excludes.
+bool stopIsDummyFirstSurface(const WriteContext& ctx) {
+  if (ctx.aperture == nullptr || ctx.aperture->node == nullptr) return false;
+  const ONode* first = ctx.object.next();
+  if (first == nullptr || first == &ctx.image || ctx.aperture->node != first) return false;
+  const double before = mainIndex(ctx.system, first->in);
+  const double after = mainIndex(ctx.system, first->out);
+  return before == after;
+}
+
+void writeNotes(WriteContext& ctx, ZmxLines& z) {
+  z << "NOTE 0 ";
+  if (ctx.stop && ctx.stop->type == 'z') {
+    z << " A'=" << ctx.stop->size;
+    ctx.warnings.backAperture = true;
+  }
+  if (!ctx.image.finite && !ctx.fieldOnObject) {
+    z << " Image size " << ctx.image.h * kDegree << " degree was set.";
+    ctx.warnings.infinityImage = true;
+  }
+  if (ctx.pupil) {
+    const bool numericalAperture = ctx.pupil->type == 'p' && ctx.object.finite;
+    z << " Entrance pupil" << (numericalAperture ? " NA=" : " size=") << ctx.pupil->size;
+    ctx.warnings.entrancePupil = true;
+  }
+  z << "\n";
+}
+
+void writeAperture(const WriteContext& ctx, ZmxLines& z) {
+  if (ctx.stop == nullptr) return;
+  if (ctx.stop->type == 'd') {
+    z << "FLOA\n";
+  } else if (ctx.stop->type == 'p') {
+    if (ctx.object.finite) {
+      z << "OBNA " << ctx.stop->size << "\n";
+    } else {
+      z << "ENPD " << 2.0 * ctx.stop->size << "\n";
+    }
+  }
+}
+
+void writeFieldType(const WriteContext& ctx, ZmxLines& z) {
+  const char* fieldType = ctx.fieldOnObject ? (ctx.object.finite ? "1 " : "0 ") : "3 ";
+  z << "FTYP " << fieldType << "0 " << ctx.system.zones().size() << " " << ctx.source.count()
+    << " 0 0 " << (ctx.image.finite ? "0" : "1") << "\n";
+}
+
+void writeWavelengths(const WriteContext& ctx, ZmxLines& z) {
+  if (ctx.source.count() == 0) return;
+  z << "WAVL";
+  for (double lambda : ctx.source.wavelengths) z << " " << lambda;
+  z << "\nWWGT";
+  for (double weight : ctx.source.weights) z << " " << weight;
+  z << "\n";
+}
+
+// The field of a zone where the zone set-up keeps it: the real point on the object side, the
+// first image point on the image side.
+double zoneField(const WriteContext& ctx, const OZone& zone) {
+  if (ctx.fieldOnObject) return zone.real.y;
+  return zone.points.empty() ? zone.real.y : zone.points.front().y;
+}
+
+void writeFields(const WriteContext& ctx, ZmxLines& z) {
+  const bool angle = ctx.fieldOnObject ? !ctx.object.finite : !ctx.image.finite;
+  z << "YFLD ";
+  for (const auto& zone : ctx.system.zones()) {
+    z << zoneField(ctx, *zone) * (angle ? kDegree : 1.0) << " ";
+  }
+  z << "\n";
+}
+
+// Vignetting as centre and half-width factors of the pupil's y extent, per zone.
+void writeVignetting(WriteContext& ctx, ZmxLines& z) {
+  std::vector<double> vcy, vdy;
+  for (const auto& zone : ctx.system.zones()) {
+    const std::size_t n = std::min(zone->vignetting.size(), ctx.source.count());
+    double upper = 0.0, lower = 0.0;
+    for (std::size_t k = 0; k < n; ++k) {
+      const geom::GEllipse<double>& e = zone->vignetting[k];
+      upper = std::max(upper, 1.0 - (e.centre.y + e.b));
+      lower = std::max(lower, -1.0 - (e.centre.y - e.b));
+    }
+    if (upper != 0.0 && lower != 0.0) ctx.warnings.twoSidedVignet = true;
+    vcy.push_back((upper + lower) / 2.0);
+    vdy.push_back((upper - lower) / 2.0);
+  }
+  z << "ZVCY ";
+  for (double v : vcy) z << v << " ";
+  z << "\nZVDY ";
+  for (double v : vdy) z << v << " ";
+  z << "\n";
+}
+
+// The GLAS line of the gap after `node` (the object has no gap before it and never reflects).
+void writeMedium(const WriteContext& ctx, const ONode& node, ZmxLines& z) {
+  const OGuide* gap = node.out;
+  const std::string name = gap && gap->medium ? gap->medium->name : std::string();
+  const bool reflects = node.in != nullptr && gap != nullptr && node.in->sign != gap->sign;
+  // A mirror is a surface kind of its own in the format: the medium behind it stays the medium
+  // in front of it, so its name must not take the place of MIRROR.
+  if (reflects) {
+    z << "  GLAS MIRROR\n";
+    return;
+  }
+  const std::string written = glassNameForCatalog(name, ctx.catalog);
+  if (!written.empty()) z << "  GLAS " << written << "\n";
+}
+
+void writeObjectBlock(const WriteContext& ctx, ZmxLines& z) {
+  z << "SURF 0\n  TYPE STANDARD\n";
+  if (ctx.pupil) {
+    z << "  DISZ " << ctx.pupil->position << "\n";
+  } else if (!ctx.object.finite && ctx.object.S == 0.0) {
+    z << "  DISZ INFINITY\n";
+  } else {
+    double distance = ctx.object.finite ? -ctx.object.S : -1.0 / (ctx.object.S * 1000.0);
+    if (stopIsDummyFirstSurface(ctx)) distance -= ctx.object.next()->out->getDistance();
+    z << "  DISZ " << distance << "\n";
+  }
+  z << "  DIAM 0\n  CURV 0\n";
+  writeMedium(ctx, ctx.object, z);
+}
+
+void writeDiameter(const WriteContext& ctx, const ONode& node, ZmxLines& z) {
+  if (ctx.aperture && ctx.aperture->node == &node && ctx.aperture->type == 'd') {
+    z << "  DIAM " << ctx.aperture->size << "\n";
+  } else if (node.h == 0.0) {
+    z << "  DIAM 0 0 0 0 1\n";
+  } else {
+    z << "  DIAM " << node.h << " 1 0 0 1\n";
+  }
+}
+
+// The distance of the gap into the image: a solve onto the paraxial image, or the image distance.
+void writeImageDistance(const WriteContext& ctx, ZmxLines& z) {
+  if (ctx.image.fromParaxial) {
+    z << "  MAZH 0 0\n";
+  } else if (ctx.image.finite) {
+    z << "  DISZ " << ctx.image.S_ << "\n";
+  } else if (ctx.image.S_ == 0.0) {
+    z << "  DISZ INFINITY\n";  // 1/(S'·1000) has no finite value here
+  } else {
+    z << "  DISZ " << 1.0 / (ctx.image.S_ * 1000.0) << "\n";
+  }
+}
+
+int writeSurfaces(const WriteContext& ctx, ZmxLines& z) {
+  int number = 1;
+  for (const ONode* node = ctx.object.next(); node && node != &ctx.image; node = node->next()) {
+    z << "SURF " << number++ << "\n  TYPE STANDARD\n";
+    if (ctx.aperture && ctx.aperture->node == node) z << "  STOP\n";
+    writeDiameter(ctx, *node, z);
+    const OElement* surface = node->element();
+    const double c = surface ? surface->getCurvature() : 0.0;
+    const double e2 = surface ? surface->getConic() : 0.0;
+    z << "  CURV " << c << "\n";
+    if (e2 != 0.0) z << "  CONI " << -e2 << "\n";
+    writeMedium(ctx, *node, z);
+    if (node->next() == &ctx.image) {
+      writeImageDistance(ctx, z);
+    } else {
+      z << "  DISZ " << node->out->getDistance() << "\n";
+    }
+  }
+  return number;
+}
+
+void writeImageBlock(const WriteContext& ctx, int number, ZmxLines& z) {
+  z << "SURF " << number << "\n  TYPE STANDARD\n  DISZ 0\n";
+  if (ctx.image.finite) z << "  DIAM " << ctx.image.h << "\n";
+  z << "  CURV 0\n";
+}
+
+}  // namespace
+
+ZmxText zmxText(const OSystem& system, const std::string& catalog) {
+  if (!system.object() || !system.image() || !system.source() || !system.object()->out) {
+    throw std::runtime_error("Write ZMX Error: the system is empty (no object, image or source)");
+  }
+  WriteContext ctx{system,
+                   *system.object(),
+                   *system.image(),
+                   *system.source(),
+                   system.stop(),
+                   dynamic_cast<const OApertureStop*>(system.stop()),
+                   dynamic_cast<const OEntrancePupil*>(system.stop()),
+                   system.settings().zonesOnObject(),
+                   upperCase(catalog),
+                   {}};
+  ZmxLines z;
+  z << "VERS 90609 1 19052\n";
+  z << "NAME " << system.name << " " << system.text1 << "\n";
+  writeNotes(ctx, z);
+  writeAperture(ctx, z);
+  z << "GCAT " << ctx.catalog << "\n";
+  writeFieldType(ctx, z);
+  writeWavelengths(ctx, z);
+  writeFields(ctx, z);
+  writeVignetting(ctx, z);
+  writeObjectBlock(ctx, z);
+  const int imageNumber = writeSurfaces(ctx, z);
+  writeImageBlock(ctx, imageNumber, z);
+  return {z.text(), ctx.warnings.message()};
+}
+
+void writeZmxFile(const OSystem& system, const std::string& path, const std::string& catalog) {
+  const ZmxText zmx = zmxText(system, catalog);
+  if (path.empty()) throw std::runtime_error("Write ZMX Error: no file name given");
+  {
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    if (!file) throw std::runtime_error("Write ZMX Error: cannot open file " + path);
+    file << zmx.text;
+    file.close();
+    if (!file) throw std::runtime_error("Write ZMX Error: cannot write file " + path);
+  }
+  // The file is complete; what the format could not hold is reported afterwards.
+  if (!zmx.warning.empty()) throw std::runtime_error(zmx.warning);
+}
+
+}  // namespace zelt
