@@ -117,4 +117,16 @@ void DoubletResult::traceAberrations() {
   coma = chief - (upper + lower) / 2.0;
 }
 
+void saveDoubletZmx(const DoubletResult& doublet, const std::string& path,
+                    const std::string& catalogName) {
+  doublet.buildDoublet();
+  check(ZELT_System_Write_Zmx_File(path.c_str(), catalogName.c_str()));
+}
+
+std::string catalogBaseName(const std::string& path) {
+  const auto slash = path.find_last_of("/\\");
+  const std::string file = slash == std::string::npos ? path : path.substr(slash + 1);
+  return file.substr(0, file.find('.'));
+}
+
 }  // namespace synthesis

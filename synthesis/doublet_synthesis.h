@@ -59,6 +59,14 @@ struct DoubletResult {
   void traceAberrations();
 };
 
+/// Builds `doublet` in the optics library and writes it as a ZMX lens file whose glasses name
+/// the catalog `catalogName`; a writer's warning or error is thrown with the library's message.
+void saveDoubletZmx(const DoubletResult& doublet, const std::string& path,
+                    const std::string& catalogName);
+
+/// Returns the catalog name of an AGF file: its file name without folder, up to the first dot.
+std::string catalogBaseName(const std::string& path);
+
 /// Returns the relative pupil zones of the aberration lists, from the axis to the rim.
 const std::array<double, 5>& pupilZones();
 

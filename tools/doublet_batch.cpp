@@ -34,6 +34,16 @@ std::vector<synthesis::DoubletResult> synthesizeDoublets(synthesis::DoubletSynth
   return core.results;
 }
 
+// Saves the chosen doublet as the main window's "Сохранить в ZMX" does.
+void saveRow(const std::vector<synthesis::DoubletResult>& results, const batch::Options& o) {
+  if (o.zmxRow < 1 || static_cast<std::size_t>(o.zmxRow) > results.size()) {
+    throw std::runtime_error("--row " + std::to_string(o.zmxRow) + ": the search found " +
+                             std::to_string(results.size()) + " doublets");
+  }
+  synthesis::saveDoubletZmx(results[o.zmxRow - 1], o.zmxPath,
+                            synthesis::catalogBaseName(o.catalogs.back()));
+}
+
 int run(const batch::Options& o) {
   synthesis::DoubletSynthesis core;
   core.lambda0 = o.lambda0;
@@ -47,9 +57,11 @@ int run(const batch::Options& o) {
     batch::printGlassList(core, std::cout);
     return 0;
   }
+  const auto results = synthesizeDoublets(core, o);
   std::vector<batch::Row> rows;
-  for (const auto& r : synthesizeDoublets(core, o)) rows.push_back(batch::makeRow(r));
+  for (const auto& r : results) rows.push_back(batch::makeRow(r));
   batch::printRows(rows, o.format, std::cout);
+  if (!o.zmxPath.empty()) saveRow(results, o);
   return 0;
 }
 

@@ -118,6 +118,34 @@ TEST(DoubletBatch, EveryRealCatalogGivesDoublets) {
   }
 }
 
+TEST(DoubletBatch, SavesTheChosenRowAsZmx) {
+  const std::string path = ::testing::TempDir() + "batch_row2.zmx";
+  std::remove(path.c_str());
+  ASSERT_EQ(batch("--zmx " + path + " --row 2").status, 0);
+  FILE* file = std::fopen(path.c_str(), "r");
+  ASSERT_NE(file, nullptr);
+  char head[64] = {};
+  std::fread(head, 1, sizeof head - 1, file);
+  std::fclose(file);
+  EXPECT_EQ(std::string(head).substr(0, 18), "VERS 90609 1 19052");
+  EXPECT_NE(std::string(head).find("NAME Cemented Doublet"), std::string::npos);
+  // A row past the result list, or a file that cannot be written, fails with status 1.
+  EXPECT_EQ(batch("--zmx " + path + " --row 99").status, 1);
+  EXPECT_EQ(batch("--zmx /nonexistent/dir/x.zmx").status, 1);
+}
+
+TEST(DoubletBatch, PrintsTracedAberrations) {
+  const BatchRun run = batch("--format csv");
+  ASSERT_EQ(run.status, 0);
+  const auto rows = csvRows(run.out);
+  ASSERT_GT(rows.size(), 1u);
+  for (int column = 8; column <= 15; ++column) {
+    EXPECT_FALSE(rows[1][column].empty()) << rows[0][column];
+  }
+  const BatchRun json = batch("--format json");
+  EXPECT_NE(json.out.find("\"secondary_spectrum\": "), std::string::npos);
+}
+
 TEST(BatchOptions, SpectralLinesAndDefaults) {
   EXPECT_EQ(batch::parseWavelength("F'"), 0.4799914);
   EXPECT_EQ(batch::parseWavelength("F\u2032"), 0.4799914);
