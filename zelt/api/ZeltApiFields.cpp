@@ -180,8 +180,13 @@ int ZELT_Stop_Set_Surface_Num(int n) {
     zelt::ONode& node = zelt::checkedNode(s.system, n);
     auto* aperture = dynamic_cast<zelt::OApertureStop*>(s.system.stop());
     if (aperture == nullptr) {
-      // No stop yet, or a stop of another kind: an aperture stop with the defaults takes over.
+      // No stop yet, or a stop of another kind: an aperture stop takes over, keeping the kind and
+      // size of aperture that were set.
       auto fresh = std::make_unique<zelt::OApertureStop>();
+      if (const zelt::OStop* old = s.system.stop()) {
+        fresh->type = old->type;
+        fresh->size = old->size;
+      }
       aperture = fresh.get();
       s.system.setStop(std::move(fresh));
     }

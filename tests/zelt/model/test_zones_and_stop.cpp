@@ -5,6 +5,9 @@
 
 #include <cmath>
 
+#include "zelt/api/OApiState.h"
+#include "zelt/api/zelt_api.h"
+#include "zelt/calc/OEntrancePupil.h"
 #include "zelt/model/OAxisSystem.h"
 
 namespace {
@@ -96,4 +99,20 @@ TEST(Stop, ConversionBetweenHalfHeightAndAperture) {
   EXPECT_EQ(stop.type, 'd');
   const auto copy = stop.clone();
   EXPECT_EQ(copy->type, 'd');
+}
+
+TEST(Stop, SurfaceSetterTurnsAnotherKindOfStopIntoAnApertureStopKeepingItsAperture) {
+  ASSERT_EQ(ZELT_System_Create_Base(), 0);
+  ASSERT_EQ(ZELT_System_Append_Surface(), 0);
+  zelt::OSystem& system = zelt::apiState().system;
+  auto pupil = std::make_unique<zelt::OEntrancePupil>(5.0);
+  pupil->type = 'p';
+  pupil->size = 0.25;
+  system.setStop(std::move(pupil));
+  ASSERT_EQ(ZELT_Stop_Set_Surface_Num(1), 0);
+  const auto* aperture = dynamic_cast<const zelt::OApertureStop*>(system.stop());
+  ASSERT_NE(aperture, nullptr);
+  EXPECT_EQ(aperture->node, system.nodeAt(1));
+  EXPECT_EQ(aperture->type, 'p');
+  EXPECT_EQ(aperture->size, 0.25);
 }
