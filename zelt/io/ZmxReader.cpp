@@ -384,9 +384,13 @@ SystemPlan planSystem(const ZmxDocument& doc, const OGlassStore& store) {
 
 void makeZones(const SystemPlan& plan, OSystem& system) {
   const std::size_t entries = plan.wavelengths.size();
-  auto axis = std::make_unique<OZone>();
-  axis->resizeEntries(entries);
-  system.zones().push_back(std::move(axis));
+  // The axis is always a zone; a file that lists it already must not get it twice, or every
+  // write and read would add one more.
+  if (std::find(plan.fields.begin(), plan.fields.end(), 0.0) == plan.fields.end()) {
+    auto axis = std::make_unique<OZone>();
+    axis->resizeEntries(entries);
+    system.zones().push_back(std::move(axis));
+  }
   for (std::size_t j = plan.fields.size(); j-- > 0;) {
     auto zone = std::make_unique<OZone>();
     zone->resizeEntries(entries);

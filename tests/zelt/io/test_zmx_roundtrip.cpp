@@ -204,3 +204,35 @@ TEST(ZmxRoundTrip, StopInFrontOfTheLens) {
   const auto [before, after] = roundTrip("SCHOTT");
   expectSame(before, after);
 }
+
+// Zones and their vignetting come back, and writing what was read gives the same file again.
+TEST(ZmxRoundTrip, ZonesWithVignettingAndTheFileIsAFixedPoint) {
+  readCatalogOnce("SCHOTT.AGF");
+  buildDoublet(kDoublets[1]);
+  const double field = 2.0 * std::numbers::pi / 180.0;
+  ZELT_Throw_On_Error(ZELT_Object_Set_Size(field));
+  ZELT_Throw_On_Error(ZELT_Zone_Set_Count(3));
+  const double relative[] = {1.0, 0.7, 0.0};
+  for (int i = 0; i < 3; ++i) {
+    ZELT_Throw_On_Error(ZELT_Zone_Set_Relative_Coord(i, 0, relative[i]));
+    ZELT_Throw_On_Error(ZELT_Zone_Set_Real_Coord(i, 0, relative[i] * field));
+  }
+  ZELT_Throw_On_Error(ZELT_Zone_Set_Vign(0, 0.2, 0.0));
+  const std::string first = tempPath("zones1.zmx"), second = tempPath("zones2.zmx");
+  ZELT_Throw_On_Error(ZELT_System_Write_Zmx_File(first.c_str(), "SCHOTT"));
+  ZELT_Throw_On_Error(ZELT_System_Read_Zmx_File(first.c_str()));
+
+  int count = 0;
+  ZELT_Throw_On_Error(ZELT_Zone_Get_Count(count));
+  ASSERT_EQ(count, 3);  // the axis zone of the file is not doubled
+  for (int i = 0; i < 3; ++i) {
+    double x = 0, y = 0, upper = 0, lower = 0;
+    ZELT_Throw_On_Error(ZELT_Zone_Get_Relative_Coord(i, x, y));
+    ZELT_Throw_On_Error(ZELT_Zone_Get_Vign(i, upper, lower));
+    EXPECT_NEAR(y, relative[i], 1e-5);
+    EXPECT_NEAR(upper, i == 0 ? 0.2 : 0.0, 1e-12);
+    EXPECT_NEAR(lower, 0.0, 1e-12);
+  }
+  ZELT_Throw_On_Error(ZELT_System_Write_Zmx_File(second.c_str(), "SCHOTT"));
+  EXPECT_EQ(fileLines(first), fileLines(second));
+}
