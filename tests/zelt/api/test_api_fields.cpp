@@ -18,16 +18,6 @@ TEST(ApiFields, FieldAngleInDegreesOnlyAtInfinity) {
   ASSERT_EQ(ZELT_Image_Set_Size(-0.2), 0);
   ASSERT_EQ(ZELT_Image_Get_Size_Grad(&deg), 0);
   EXPECT_NEAR(deg, -11.459156, 1e-6);
-  double size = 0;
-  ASSERT_EQ(ZELT_Object_Get_Size(&size), 0);
-  EXPECT_EQ(size, 0.1);
-  bool finite = false;
-  ASSERT_EQ(ZELT_Object_Get_Type(&finite), 0);
-  EXPECT_TRUE(finite);
-  ASSERT_EQ(ZELT_Object_Set_S(-250.0), 0);
-  double s = 0;
-  ASSERT_EQ(ZELT_Object_Get_S(&s), 0);
-  EXPECT_EQ(s, -250.0);
 }
 
 TEST(ApiFields, DistanceTypeGetterOnlyReportsSuccess) {

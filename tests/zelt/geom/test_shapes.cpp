@@ -87,9 +87,3 @@ TEST(Point, TransformFitAndContainment) {
   EXPECT_EQ(box.ymax, -2.0);
 }
 
-TEST(Shape, CloneKeepsTheKind) {
-  const GEllipse<double> e(0.0, 0.0, 2.0, 1.0, kPi / 2);
-  const std::unique_ptr<geom::GShape<double>> copy = e.clone();
-  EXPECT_TRUE(copy->contains(0.0, 1.5));
-  EXPECT_FALSE(copy->contains(1.5, 0.0));
-}

@@ -46,26 +46,6 @@ TEST(Media, FailedRefreshKeepsTheIndicesComputedBeforeIt) {
   EXPECT_EQ(g.indices.size(), 1u);
 }
 
-TEST(Media, MadeMediumKeepsItsIndicesAndCopiesAreDeep) {
-  zelt::OHMedium m("K8", {1.5, 1.6});
-  m.setWavelengths({0.4, 0.5, 0.6});
-  EXPECT_EQ(m.indices.size(), 2u);
-  const auto copy = m.clone();
-  m.indices[0] = 9;
-  EXPECT_EQ(copy->index(0), 1.5);
-  EXPECT_EQ(copy->name, "K8");
-}
-
-TEST(Media, StoreAddressesStayPutAsItGrows) {
-  zelt::OGlassStore store;
-  zelt::OHMedium& first = store.addMedium(std::make_unique<zelt::OHMedium>("A", std::vector{1.5}));
-  for (int i = 0; i < 1000; ++i) {
-    store.addMedium(std::make_unique<zelt::OHMedium>("B", std::vector{1.6}));
-  }
-  EXPECT_EQ(&first, store.madeMedia().front().get());
-  EXPECT_EQ(first.name, "A");
-}
-
 TEST(Media, MultiCatalogLookupTriesTheNamesInOrder) {
   zelt::OGlassStore store;
   const std::string dir = std::string(ZELT_TEST_DATA) + "/catalogs/";
