@@ -144,6 +144,9 @@ TEST(ApiMedia, BadCatalogFilesFailWithTheirMessagesAndAddNothing) {
   const std::string missing = (dir.path() / "none.agf").string();
   EXPECT_EQ(errorText(ZELT_System_Read_Catalog(missing.c_str())),
             "Файл c данными оптических стекол отсутствует / File with optical glasse is missing");
+  const std::string folder = dir.path().string();
+  EXPECT_EQ(errorText(ZELT_System_Read_Catalog(folder.c_str())),
+            "Файл c данными оптических стекол отсутствует / File with optical glasse is missing");
   const std::string bad = dir.write("bad.agf",
                                     "NM GOOD 2 0 1.5 60\nCD 1 0 0 0 0 0\nLD 0.3 2.5\n"
                                     "NM STRANGE 14 0 1.5 60\nCD 1 0 0 0 0 0\nLD 0.3 2.5\n");
