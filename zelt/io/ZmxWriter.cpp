@@ -55,6 +55,13 @@ std::string upperCase(const std::string& text) {
   return result;
 }
 
+// A line break inside a name would start a line of its own and be read as a keyword.
+std::string oneLine(std::string text) {
+  std::replace_if(
+      text.begin(), text.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
+  return text;
+}
+
 // The warnings the file raises; the first of A, B, C wins over D.
 struct Warnings {
   bool backAperture = false;    // A
@@ -206,7 +213,7 @@ void writeMedium(const WriteContext& ctx, const ONode& node, ZmxLines& z) {
     z << "  GLAS MIRROR\n";
     return;
   }
-  const std::string written = glassNameForCatalog(name, ctx.catalog);
+  const std::string written = oneLine(glassNameForCatalog(name, ctx.catalog));
   if (!written.empty()) z << "  GLAS " << written << "\n";
 }
 
@@ -289,11 +296,11 @@ ZmxText zmxText(const OSystem& system, const std::string& catalog) {
                    dynamic_cast<const OApertureStop*>(system.stop()),
                    dynamic_cast<const OEntrancePupil*>(system.stop()),
                    system.settings().zonesOnObject(),
-                   upperCase(catalog),
+                   upperCase(oneLine(catalog)),
                    {}};
   ZmxLines z;
   z << "VERS 90609 1 19052\n";
-  z << "NAME " << system.name << " " << system.text1 << "\n";
+  z << "NAME " << oneLine(system.name) << " " << oneLine(system.text1) << "\n";
   writeNotes(ctx, z);
   writeAperture(ctx, z);
   z << "GCAT " << ctx.catalog << "\n";

@@ -172,3 +172,13 @@ TEST(ZmxWriter, UnwritablePathFails) {
   const int missingDir = ZELT_System_Write_Zmx_File("/nonexistent-dir/x.zmx", "SCHOTT");
   EXPECT_EQ(errorText(missingDir), "Write ZMX Error: cannot open file /nonexistent-dir/x.zmx");
 }
+
+TEST(ZmxWriter, LineBreaksInNamesCannotStartLines) {
+  Doublet d = kAchromat;
+  d.glass2 = "SF5\nSURF 9";
+  buildDoublet(d);
+  ZELT_Throw_On_Error(ZELT_System_Set_Name("two\nlines"));
+  const auto lines = writeLines("SCHOTT");
+  EXPECT_EQ(lines[1], "NAME two lines ");
+  EXPECT_EQ(glassLines(lines)[2], "SF5 SURF 9");
+}
