@@ -385,9 +385,11 @@ SystemPlan planSystem(const ZmxDocument& doc, const OGlassStore& store) {
 
 void makeZones(const SystemPlan& plan, OSystem& system) {
   const std::size_t entries = plan.wavelengths.size();
-  // The axis is always a zone; a file that lists it already must not get it twice, or every
-  // write and read would add one more.
-  if (std::find(plan.fields.begin(), plan.fields.end(), 0.0) == plan.fields.end()) {
+  // A field list always holds the axis. One that lists it already must not get it twice, and a
+  // file without fields gets none, or every write and read would add one more zone.
+  const bool hasAxis =
+      std::find(plan.fields.begin(), plan.fields.end(), 0.0) != plan.fields.end();
+  if (!plan.fields.empty() && !hasAxis) {
     auto axis = std::make_unique<OZone>();
     axis->resizeEntries(entries);
     system.zones().push_back(std::move(axis));

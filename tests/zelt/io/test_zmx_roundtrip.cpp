@@ -12,7 +12,7 @@ namespace {
 
 // What a lens file has to carry over: surfaces, media, stop, light and aperture.
 struct Snapshot {
-  int nodes = 0;
+  int nodes = 0, zones = 0;
   std::vector<double> curvatures, conics, thicknesses, heights;
   std::vector<std::string> glasses;
   std::vector<double> waves;
@@ -26,6 +26,7 @@ struct Snapshot {
 Snapshot snapshot() {
   Snapshot s;
   ZELT_Throw_On_Error(ZELT_System_Get_Surface_Count(&s.nodes));
+  ZELT_Throw_On_Error(ZELT_Zone_Get_Count(s.zones));
   for (int i = 0; i < s.nodes; ++i) {
     double c = 0, e2 = 0, d = 0, h = 0;
     ZELT_Throw_On_Error(ZELT_Surface_Get_Curvature(i, &c));
@@ -70,6 +71,7 @@ void expectClose(const std::vector<double>& a, const std::vector<double>& b) {
 
 void expectSame(const Snapshot& a, const Snapshot& b) {
   EXPECT_EQ(a.nodes, b.nodes);
+  EXPECT_EQ(a.zones, b.zones);
   expectClose(a.curvatures, b.curvatures);
   expectClose(a.conics, b.conics);
   expectClose(a.thicknesses, b.thicknesses);
@@ -94,6 +96,10 @@ std::pair<Snapshot, Snapshot> roundTrip(const std::string& catalog) {
   EXPECT_EQ(write, 0) << errorText(write);
   const int read = ZELT_System_Read_Zmx_File(path.c_str());
   EXPECT_EQ(read, 0) << errorText(read);
+  // Writing what was read gives the same file again.
+  const std::string again = tempPath("roundtrip2.zmx");
+  EXPECT_EQ(ZELT_System_Write_Zmx_File(again.c_str(), catalog.c_str()), 0);
+  EXPECT_EQ(fileLines(path), fileLines(again));
   return {before, snapshot()};
 }
 
@@ -205,8 +211,8 @@ TEST(ZmxRoundTrip, StopInFrontOfTheLens) {
   expectSame(before, after);
 }
 
-// Zones and their vignetting come back, and writing what was read gives the same file again.
-TEST(ZmxRoundTrip, ZonesWithVignettingAndTheFileIsAFixedPoint) {
+// Zones come back with their fields and vignetting.
+TEST(ZmxRoundTrip, ZonesWithVignetting) {
   readCatalogOnce("SCHOTT.AGF");
   buildDoublet(kDoublets[1]);
   const double field = 2.0 * std::numbers::pi / 180.0;
@@ -218,13 +224,8 @@ TEST(ZmxRoundTrip, ZonesWithVignettingAndTheFileIsAFixedPoint) {
     ZELT_Throw_On_Error(ZELT_Zone_Set_Real_Coord(i, 0, relative[i] * field));
   }
   ZELT_Throw_On_Error(ZELT_Zone_Set_Vign(0, 0.2, 0.0));
-  const std::string first = tempPath("zones1.zmx"), second = tempPath("zones2.zmx");
-  ZELT_Throw_On_Error(ZELT_System_Write_Zmx_File(first.c_str(), "SCHOTT"));
-  ZELT_Throw_On_Error(ZELT_System_Read_Zmx_File(first.c_str()));
-
-  int count = 0;
-  ZELT_Throw_On_Error(ZELT_Zone_Get_Count(count));
-  ASSERT_EQ(count, 3);  // the axis zone of the file is not doubled
+  const auto [before, after] = roundTrip("SCHOTT");
+  expectSame(before, after);  // three zones: the axis zone of the file is not doubled
   for (int i = 0; i < 3; ++i) {
     double x = 0, y = 0, upper = 0, lower = 0;
     ZELT_Throw_On_Error(ZELT_Zone_Get_Relative_Coord(i, x, y));
@@ -233,6 +234,4 @@ TEST(ZmxRoundTrip, ZonesWithVignettingAndTheFileIsAFixedPoint) {
     EXPECT_NEAR(upper, i == 0 ? 0.2 : 0.0, 1e-12);
     EXPECT_NEAR(lower, 0.0, 1e-12);
   }
-  ZELT_Throw_On_Error(ZELT_System_Write_Zmx_File(second.c_str(), "SCHOTT"));
-  EXPECT_EQ(fileLines(first), fileLines(second));
 }
