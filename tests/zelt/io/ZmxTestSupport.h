@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 #include "zelt/api/zelt_api.h"
 
 namespace zmx_test {
@@ -63,11 +65,25 @@ inline std::string errorText(int code) {
   return buffer;
 }
 
-/// Returns a fresh path in the temporary directory.
+/// Returns this process's scratch folder; one per process, as builds of the same tests may run
+/// side by side.
+inline std::filesystem::path scratchFolder() {
+  return std::filesystem::temp_directory_path() / ("zelt_zmx_tests_" + std::to_string(::getpid()));
+}
+
+/// Removes the scratch folder when the test program ends.
+struct ScratchCleanup {
+  ~ScratchCleanup() {
+    std::error_code ignored;
+    std::filesystem::remove_all(scratchFolder(), ignored);
+  }
+};
+inline ScratchCleanup scratchCleanup;
+
+/// Returns a path in the scratch folder.
 inline std::string tempPath(const std::string& name) {
-  const auto dir = std::filesystem::temp_directory_path() / "zelt_zmx_tests";
-  std::filesystem::create_directories(dir);
-  return (dir / name).string();
+  std::filesystem::create_directories(scratchFolder());
+  return (scratchFolder() / name).string();
 }
 
 /// Returns the lines of the file at `path`.
