@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <cmath>
 #include <fstream>
 #include <locale>
@@ -28,7 +29,9 @@ constexpr char kEntrancePupilWarning[] =
     "system comments.";
 constexpr char kVignettingWarning[] = "Write ZMX Warning: Do not forget to change vignetting.";
 
-// Collects the lines; numbers as a default stream writes them (six significant digits).
+// Collects the lines. Numbers are written in the shortest text that reads back to the same
+// double: a value of six significant digits or fewer looks as a default stream writes it, and
+// a designed radius comes back from the file to the last digit.
 class ZmxLines {
  public:
   ZmxLines() { out_.imbue(std::locale::classic()); }
@@ -38,9 +41,11 @@ class ZmxLines {
     out_ << value;
     return *this;
   }
-  // A negative zero would be written "-0": write the plain zero.
   ZmxLines& operator<<(double value) {
-    out_ << (value == 0.0 ? 0.0 : value);
+    char buffer[64];
+    // A negative zero would be written "-0": write the plain zero.
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value == 0.0 ? 0.0 : value).ptr;
+    out_.write(buffer, end - buffer);
     return *this;
   }
   std::string text() const { return out_.str(); }

@@ -53,7 +53,7 @@ TEST(ZmxWriter, DoubletGivesEveryLineInOrder) {
       "ENPD 22.86",
       "GCAT SCHOTT",
       "FTYP 0 0 0 3 0 0 0",
-      "WAVL 0.587562 0.486133 0.656273",
+      "WAVL 0.5875618 0.4861327 0.6562725",
       "WWGT 1 1 1",
       "YFLD ",
       "ZVCY ",
@@ -68,25 +68,25 @@ TEST(ZmxWriter, DoubletGivesEveryLineInOrder) {
       "  TYPE STANDARD",
       "  STOP",
       "  DIAM 11.43 1 0 0 1",
-      "  CURV 0.0159363",
+      "  CURV 0.01593625498007968",
       "  GLAS N-BK7",
       "  DISZ 4",
       "SURF 2",
       "  TYPE STANDARD",
       "  DIAM 11.43 1 0 0 1",
-      "  CURV -0.0218771",
+      "  CURV -0.021877050973528767",
       "  GLAS SF5",
       "  DISZ 2.5",
       "SURF 3",
       "  TYPE STANDARD",
       "  DIAM 11.43 1 0 0 1",
-      "  CURV -0.00779849",
+      "  CURV -0.007798487093503861",
       "  GLAS AIR",
       "  MAZH 0 0",
       "SURF 4",
       "  TYPE STANDARD",
       "  DISZ 0",
-      "  DIAM 0.0174533",
+      "  DIAM 0.017453292519943295",
       "  CURV 0",
   };
   EXPECT_EQ(writeLines("SCHOTT"), expected);
@@ -126,7 +126,9 @@ TEST(ZmxWriter, ConicLineCarriesTheConicConstant) {
   for (const auto& l : lines)
     if (l.rfind("  CONI", 0) == 0) conics.push_back(l);
   EXPECT_EQ(conics, std::vector<std::string>{"  CONI -0.5"});
-  EXPECT_EQ(*(std::find(lines.begin(), lines.end(), "  CURV -0.0218771") + 1), "  CONI -0.5");
+  const auto curvature = std::find(lines.begin(), lines.end(), "  CURV -0.021877050973528767");
+  ASSERT_NE(curvature, lines.end());
+  EXPECT_EQ(*(curvature + 1), "  CONI -0.5");
 }
 
 TEST(ZmxWriter, FiniteObjectAndFloatingStop) {
