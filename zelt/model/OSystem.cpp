@@ -167,30 +167,29 @@ double angleOfRelative(const std::string& mode, double r, double h) {
 
 }  // namespace
 
-void OSystem::setZoneFromField(OZone& zone, double y) const {
+OSystem::ZoneReference OSystem::zoneReference(OZone& zone) const {
   const bool onObject = settings_.zonesOnObject();
   const ONode* ref = onObject ? static_cast<const ONode*>(object_.get()) : image_.get();
   if (ref == nullptr) throw std::runtime_error("OSystem: the system has no object or image");
-  const bool finite = onObject ? object_->finite : image_->finite;
   if (!onObject && zone.points.empty()) zone.resizeEntries(1);
-  geom::GPoint<double>& target = onObject ? zone.real : zone.points.front();
-  target = {0.0, y};
-  if (!finite) {
-    if (onObject) zone.relative = {0.0, relativeAngle(settings_.angleMode, y, ref->h)};
+  return {onObject, onObject ? object_->finite : image_->finite, ref->h,
+          onObject ? zone.real : zone.points.front()};
+}
+
+void OSystem::setZoneFromField(OZone& zone, double y) const {
+  const ZoneReference ref = zoneReference(zone);
+  ref.target = {0.0, y};
+  if (!ref.finite) {
+    if (ref.onObject) zone.relative = {0.0, relativeAngle(settings_.angleMode, y, ref.size)};
   } else {
-    zone.relative = {0.0, ref->h == 0.0 ? 0.0 : y / ref->h};
+    zone.relative = {0.0, ref.size == 0.0 ? 0.0 : y / ref.size};
   }
 }
 
 void OSystem::setZoneFromRelative(OZone& zone, double r) const {
-  const bool onObject = settings_.zonesOnObject();
-  const ONode* ref = onObject ? static_cast<const ONode*>(object_.get()) : image_.get();
-  if (ref == nullptr) throw std::runtime_error("OSystem: the system has no object or image");
-  const bool finite = onObject ? object_->finite : image_->finite;
-  if (!onObject && zone.points.empty()) zone.resizeEntries(1);
-  geom::GPoint<double>& target = onObject ? zone.real : zone.points.front();
+  const ZoneReference ref = zoneReference(zone);
   zone.relative = {0.0, r};
-  target = {0.0, finite ? r * ref->h : angleOfRelative(settings_.angleMode, r, ref->h)};
+  ref.target = {0.0, ref.finite ? r * ref.size : angleOfRelative(settings_.angleMode, r, ref.size)};
 }
 
 void OSystem::sortZones() {

@@ -94,6 +94,15 @@ class OSystem {
   std::string text2;
 
  private:
+  // Where a zone's field is given: object or image side, its kind and size, the point to set.
+  struct ZoneReference {
+    bool onObject;
+    bool finite;
+    double size;
+    geom::GPoint<double>& target;
+  };
+  ZoneReference zoneReference(OZone& zone) const;
+
   // Links a new plane surface with a new gap before `x`; the new gap gets `medium`.
   ONode* linkBefore(ONode* x, OMedium* medium);
   // Deletes the owned node `node` and gap `gap` (either may be null).

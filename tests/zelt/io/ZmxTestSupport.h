@@ -27,6 +27,19 @@ struct Doublet {
   std::array<double, 3> waves{0.5875618, 0.4861327, 0.6562725};
 };
 
+/// AC254-100-A as its maker publishes it: N-BK7 and SF5, stop at the first surface.
+inline const Doublet kAchromat{"N-BK7",
+                               "SF5",
+                               62.75,
+                               -45.71,
+                               -128.23,
+                               4,
+                               2.5,
+                               22.86,
+                               1.0,
+                               {1.5168, 1.5143, 1.5224},
+                               {1.6727, 1.6657, 1.6848}};
+
 inline double curvature(double r) {
   return r == 0.0 ? 0.0 : 1.0 / r;
 }

@@ -189,17 +189,7 @@ TEST(ZmxReader, BrokenFilesAreRefusedAndLeaveTheSystemAlone) {
   };
   for (const auto& [file, message] : cases) {
     SCOPED_TRACE(file);
-    buildDoublet({"N-BK7",
-                  "SF5",
-                  62.75,
-                  -45.71,
-                  -128.23,
-                  4,
-                  2.5,
-                  22.86,
-                  1.0,
-                  {1.5168, 1.5143, 1.5224},
-                  {1.6727, 1.6657, 1.6848}});
+    buildDoublet(kAchromat);
     const int status = ZELT_System_Read_Zmx_File((kBroken + file).c_str());
     ASSERT_NE(status, 0);
     EXPECT_EQ(errorText(status), message);

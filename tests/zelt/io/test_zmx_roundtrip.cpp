@@ -104,17 +104,7 @@ std::pair<Snapshot, Snapshot> roundTrip(const std::string& catalog) {
 // Doublets of the kind the pair search finds in the SCHOTT catalog, crown first, in both lens
 // orders, with the wavelengths of the program's spectral lines.
 const std::vector<Doublet> kDoublets{
-    {"N-BK7",
-     "SF5",
-     62.75,
-     -45.71,
-     -128.23,
-     4,
-     2.5,
-     22.86,
-     1.0,
-     {1.5168, 1.5143, 1.5224},
-     {1.6727, 1.6657, 1.6848}},
+    kAchromat,
     {"N-BAF10",
      "SF10",
      33.34,

@@ -10,18 +10,6 @@ using namespace zmx_test;
 
 namespace {
 
-const Doublet kAchromat{"N-BK7",
-                        "SF5",
-                        62.75,
-                        -45.71,
-                        -128.23,
-                        4,
-                        2.5,
-                        22.86,
-                        1.0,
-                        {1.5168, 1.5143, 1.5224},
-                        {1.6727, 1.6657, 1.6848}};
-
 // Writes the current system and returns its lines; the status must be `expected`.
 std::vector<std::string> writeLines(const std::string& catalog, int* status = nullptr) {
   const std::string path = tempPath("writer.zmx");
