@@ -4,6 +4,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include <sys/resource.h>
+
+#include <algorithm>
 #include <atomic>
 #include <cstdlib>
 #include <new>
@@ -108,6 +111,10 @@ void runSearch(benchmark::State& state, DoubletSynthesis& core, Search search) {
   state.counters["glasses"] = static_cast<double>(core.catalog.size());
   state.counters["results"] = static_cast<double>(core.results.size());
   state.counters["heap_peak_MB"] = static_cast<double>(peak) / (1024.0 * 1024.0);
+  // The whole process so far, catalogs and earlier benchmarks included (the literal runs last).
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  state.counters["max_rss_MB"] = static_cast<double>(usage.ru_maxrss) / 1024.0;
 }
 
 void fastSearch(DoubletSynthesis& core) {

@@ -35,7 +35,7 @@ case "$mode" in
     ;;
   test)
     export QT_QPA_PLATFORM=offscreen
-    build build
+    build build -DZELT_BUILD_BENCH=ON
     ctest --test-dir build --output-on-failure -j "$jobs"
     build build-sanitize -DZELT_SANITIZE=ON
     ctest --test-dir build-sanitize --output-on-failure -j "$jobs"
