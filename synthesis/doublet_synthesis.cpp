@@ -212,6 +212,7 @@ void DoubletSynthesis::synthesize(double C, double P, double W, int count,
                                   bool indexFilterOn, bool abbeFilterOn,
                                   const std::string& glass1Name, const std::string& glass2Name) {
   chromatic = C;
+  pairTable.clear();
   const SearchBand band{lambda0, lambdaMin, lambdaMax};
   const auto glasses =
       admissibleGlasses(catalog, band, statusFlags, ranges, indexFilterOn, abbeFilterOn);
@@ -226,16 +227,23 @@ void DoubletSynthesis::synthesize(double C, double P, double W, int count,
   } else {
     walker.onePair(findGlass(glasses, glass1Name), findGlass(glasses, glass2Name));
   }
+  const auto take = [&](const RankedPair& c, bool orderB) {
+    results.push_back(makeResult(glasses, c, orderB, C));
+    const DoubletResult& r = results.back();
+    const std::string& crown = orderB ? r.glass2.name : r.glass1.name;
+    const std::string& flint = orderB ? r.glass1.name : r.glass2.name;
+    pairTable.insert_or_assign(crown + " " + flint, r.pair);
+  };
   if (listA.size() < 2 || listB.size() < 2) {
     if (listA.size() > 0) {
-      results.push_back(makeResult(glasses, listA.first(), false, C));
+      take(listA.first(), false);
     } else if (listB.size() > 0) {
-      results.push_back(makeResult(glasses, listB.first(), true, C));
+      take(listB.first(), true);
     }
     return;
   }
-  listA.select([&](const RankedPair& c) { results.push_back(makeResult(glasses, c, false, C)); });
-  listB.select([&](const RankedPair& c) { results.push_back(makeResult(glasses, c, true, C)); });
+  listA.select([&](const RankedPair& c) { take(c, false); });
+  listB.select([&](const RankedPair& c) { take(c, true); });
 }
 
 DoubletResult& DoubletSynthesis::findResult(const std::string& glass1Name,

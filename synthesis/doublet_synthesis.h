@@ -3,6 +3,7 @@
 // component, and the design of every doublet found.
 
 #include <array>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,17 @@ struct PairData {
   double pi = 0.0;                         ///< φ1/n1 + φ2/n2
   double p0A = 0.0, q0A = 0.0, w0A = 0.0;  ///< order A: glass 1 in the first lens
   double p0B = 0.0, q0B = 0.0, w0B = 0.0;  ///< order B: glass 2 in the first lens
+};
+
+/// Pair values keyed by "crown flint": the two glass names joined by a blank, the glass of
+/// larger Abbe number first.
+using PairTable = std::map<std::string, PairData>;
+
+/// A doublet of one lens order on a candidate list: its P0 and its two glasses in lens order.
+struct PairCandidate {
+  double p0;
+  std::string first;   ///< glass of the first lens
+  std::string second;  ///< glass of the second lens
 };
 
 /// Returns the pair values of glasses (n1, ν1) and (n2, ν2) for the chromatic parameter `c`.
@@ -82,6 +94,9 @@ using FilterRanges = std::array<double, 4>;
 /// The synthesis core: catalog, wavelengths, last search and its results.
 class DoubletSynthesis {
  public:
+  /// The pairs of the last search that became results. The search itself ranks every pair on
+  /// the fly and keeps no table of them.
+  PairTable pairTable;
   std::vector<DoubletResult> results;
   double lambda0 = 0.546074;
   double lambdaMin = 0.4799914;

@@ -7,12 +7,6 @@
 namespace synthesis::reference {
 namespace {
 
-struct PairCandidate {
-  double p0;
-  std::string first;
-  std::string second;
-};
-
 struct Search {
   const DoubletSynthesis& core;
   const StatusFlags& flags;

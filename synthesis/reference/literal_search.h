@@ -10,9 +10,6 @@
 
 namespace synthesis::reference {
 
-/// Pair table keyed by "crown flint" (the name of the glass of larger Abbe number first).
-using PairTable = std::map<std::string, PairData>;
-
 /// Builds the pair table of every admissible pair of core.catalog, as the search does.
 PairTable literalPairTable(const DoubletSynthesis& core, double C, const StatusFlags& statusFlags,
                            const FilterRanges& ranges, bool indexFilterOn, bool abbeFilterOn);

@@ -145,6 +145,13 @@ TEST_F(RealCatalogSearch, FindsCountPairsOnEachSideInBothOrders) {
     EXPECT_GE(p0Of(core.results[half + 1]), target);
     EXPECT_LT(p0Of(core.results[half + 2]), target);
   }
+  // The table keeps each found pair under "crown flint".
+  for (const DoubletResult& r : core.results) {
+    const std::string key =
+        r.orderB ? r.glass2.name + " " + r.glass1.name : r.glass1.name + " " + r.glass2.name;
+    ASSERT_TRUE(core.pairTable.count(key)) << key;
+    EXPECT_EQ(core.pairTable.at(key).p0B, r.pair.p0B);
+  }
   EXPECT_EQ(&core.findResult(core.results[5].glass1.name, core.results[5].glass2.name),
             &core.results[5]);
   EXPECT_THROW(core.findResult("NO", "SUCH"), std::runtime_error);
