@@ -49,6 +49,15 @@ T& outValue(T* out) {
   return *out;
 }
 
+/// Runs a getter: writes `value(state)` to `out` only when it succeeds, as every getter must.
+template <class T, class Value>
+int runGetter(T* out, Value&& value) {
+  return runStatus([&](OApiState& state) {
+    T& target = outValue(out);
+    target = value(state);
+  });
+}
+
 /// Returns 0 when 0 <= i < count, else records "Ошибка при задании номера длины волны".
 int checkWavelengthNumber(int i);
 

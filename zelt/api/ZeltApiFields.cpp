@@ -41,10 +41,8 @@ double ownCurvature(const zelt::ONode& node) {
 // ---- Object ------------------------------------------------------------------------------------
 
 int ZELT_Object_Get_Type(bool* finite) {
-  return runStatus([&](OApiState& s) {
-    auto& out = zelt::outValue(finite);
-    out = zelt::requireObject(s.system).finite;
-  });
+  return zelt::runGetter(finite,
+                         [&](OApiState& s) { return zelt::requireObject(s.system).finite; });
 }
 
 int ZELT_Object_Set_Type(bool finite) {
@@ -52,10 +50,7 @@ int ZELT_Object_Set_Type(bool finite) {
 }
 
 int ZELT_Object_Get_S(double* S) {
-  return runStatus([&](OApiState& s) {
-    auto& out = zelt::outValue(S);
-    out = zelt::requireObject(s.system).S;
-  });
+  return zelt::runGetter(S, [&](OApiState& s) { return zelt::requireObject(s.system).S; });
 }
 
 int ZELT_Object_Set_S(double S) {
@@ -63,10 +58,7 @@ int ZELT_Object_Set_S(double S) {
 }
 
 int ZELT_Object_Get_Size(double* size) {
-  return runStatus([&](OApiState& s) {
-    auto& out = zelt::outValue(size);
-    out = zelt::requireObject(s.system).h;
-  });
+  return zelt::runGetter(size, [&](OApiState& s) { return zelt::requireObject(s.system).h; });
 }
 
 int ZELT_Object_Set_Size(double size) {
@@ -93,10 +85,7 @@ int ZELT_Object_Set_Curvature(double c) {
 // ---- Image -------------------------------------------------------------------------------------
 
 int ZELT_Image_Get_Type(bool* finite) {
-  return runStatus([&](OApiState& s) {
-    auto& out = zelt::outValue(finite);
-    out = zelt::requireImage(s.system).finite;
-  });
+  return zelt::runGetter(finite, [&](OApiState& s) { return zelt::requireImage(s.system).finite; });
 }
 
 int ZELT_Image_Set_Type(bool finite) {
@@ -104,10 +93,7 @@ int ZELT_Image_Set_Type(bool finite) {
 }
 
 int ZELT_Image_Get_S_(double* S) {
-  return runStatus([&](OApiState& s) {
-    auto& out = zelt::outValue(S);
-    out = zelt::requireImage(s.system).S_;
-  });
+  return zelt::runGetter(S, [&](OApiState& s) { return zelt::requireImage(s.system).S_; });
 }
 
 int ZELT_Image_Set_S_(double S) {
@@ -115,10 +101,7 @@ int ZELT_Image_Set_S_(double S) {
 }
 
 int ZELT_Image_Get_Size(double* size) {
-  return runStatus([&](OApiState& s) {
-    auto& out = zelt::outValue(size);
-    out = zelt::requireImage(s.system).h;
-  });
+  return zelt::runGetter(size, [&](OApiState& s) { return zelt::requireImage(s.system).h; });
 }
 
 int ZELT_Image_Set_Size(double size) {
@@ -162,17 +145,11 @@ int ZELT_Stop_Set(double size, char type) {
 }
 
 int ZELT_Stop_Get_Size(double* size) {
-  return runStatus([&](OApiState& s) {
-    auto& out = zelt::outValue(size);
-    out = requireStop(s.system).size;
-  });
+  return zelt::runGetter(size, [&](OApiState& s) { return requireStop(s.system).size; });
 }
 
 int ZELT_Stop_Get_Type(char* type) {
-  return runStatus([&](OApiState& s) {
-    auto& out = zelt::outValue(type);
-    out = requireStop(s.system).type;
-  });
+  return zelt::runGetter(type, [&](OApiState& s) { return requireStop(s.system).type; });
 }
 
 int ZELT_Stop_Set_Surface_Num(int n) {
@@ -217,10 +194,8 @@ int ZELT_Source_Clear() {
 }
 
 int ZELT_Source_Get_Wavelength_Count(int* count) {
-  return runStatus([&](OApiState& s) {
-    auto& out = zelt::outValue(count);
-    out = static_cast<int>(zelt::requireSource(s.system).count());
-  });
+  return zelt::runGetter(
+      count, [&](OApiState& s) { return static_cast<int>(zelt::requireSource(s.system).count()); });
 }
 
 int ZELT_Source_Set_Wavelength_Count(int count) {
@@ -232,10 +207,7 @@ int ZELT_Source_Set_Wavelength_Count(int count) {
 
 int ZELT_Source_Get_Wavelength(int i, double* lambda) {
   if (const int status = zelt::checkWavelengthNumber(i)) return status;
-  return runStatus([&](OApiState& s) {
-    auto& out = zelt::outValue(lambda);
-    out = s.system.source()->wavelengths[i];
-  });
+  return zelt::runGetter(lambda, [&](OApiState& s) { return s.system.source()->wavelengths[i]; });
 }
 
 int ZELT_Source_Set_Wavelength(int i, double lambda) {

@@ -88,10 +88,8 @@ int ZELT_Surface_Set_Conic(int i, double e2) {
 }
 
 int ZELT_Surface_Get_Thickness(int i, double* d) {
-  return runStatus([&](OApiState& s) {
-    auto& out = zelt::outValue(d);
-    out = zelt::outgoingGap(s.system, i).getDistance();
-  });
+  return zelt::runGetter(
+      d, [&](OApiState& s) { return zelt::outgoingGap(s.system, i).getDistance(); });
 }
 
 int ZELT_Surface_Set_Thickness(int i, double d) {
