@@ -83,15 +83,7 @@ constexpr int kCount = 1;  // 4 pairs for analysis, the window's default
 
 // Gives the results the main window's thicknesses, pupil, lines and field, then designs them.
 void design(DoubletSynthesis& core) {
-  for (auto& r : core.results) {
-    r.thickness1 = r.orderB ? 3.0 : 5.0;
-    r.thickness2 = r.orderB ? 5.0 : 3.0;
-    r.pupilDiameter = 20.0;
-    r.lambda0 = core.lambda0;
-    r.lambdaMin = core.lambdaMin;
-    r.lambdaMax = core.lambdaMax;
-    r.fieldAngle = 5.0;
-  }
+  core.prepareDesigns(synthesis::DesignInputs{});
   core.computeDesigns(100.0, core.lambda0, 0.0);
 }
 

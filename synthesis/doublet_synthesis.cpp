@@ -254,6 +254,20 @@ DoubletResult& DoubletSynthesis::findResult(const std::string& glass1Name,
   throw std::runtime_error(kResultNotFound);
 }
 
+void DoubletSynthesis::prepareDesigns(const DesignInputs& inputs) {
+  for (DoubletResult& r : results) {
+    r.thickness1 = r.orderB ? inputs.flintThickness : inputs.crownThickness;
+    r.thickness2 = r.orderB ? inputs.crownThickness : inputs.flintThickness;
+    r.pupilDiameter = inputs.pupilDiameter;
+    r.lambda0 = lambda0;
+    r.lambdaMin = lambdaMin;
+    r.lambdaMax = lambdaMax;
+    r.fieldAngle = inputs.fieldAngle;
+    r.glass1.environment = inputs.environment;
+    r.glass2.environment = inputs.environment;
+  }
+}
+
 void DoubletSynthesis::computeDesigns(double fPrime, double lambda0Design, double W) {
   for (DoubletResult& result : results) {
     result.computeRadii(chromatic, fPrime, lambda0Design, W);

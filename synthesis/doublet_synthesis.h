@@ -91,6 +91,15 @@ using StatusFlags = std::array<bool, kGlassStatusCount>;
 /// Index minimum, index maximum, Abbe minimum, Abbe maximum.
 using FilterRanges = std::array<double, 4>;
 
+/// What the main window gives every result before its design.
+struct DesignInputs {
+  double crownThickness = 5.0;   ///< lens of larger Abbe number [mm]
+  double flintThickness = 3.0;   ///< the other lens [mm]
+  double pupilDiameter = 20.0;   ///< [mm]
+  double fieldAngle = 5.0;       ///< [degrees]
+  GlassEnvironment environment;  ///< of both glasses
+};
+
 /// The synthesis core: catalog, wavelengths, last search and its results.
 class DoubletSynthesis {
  public:
@@ -117,6 +126,10 @@ class DoubletSynthesis {
 
   /// Returns the first result whose lenses are made of these glasses, in this order.
   DoubletResult& findResult(const std::string& glass1Name, const std::string& glass2Name);
+
+  /// Gives every result the window's thicknesses (by lens order), pupil, field, environment and
+  /// the core's three wavelengths.
+  void prepareDesigns(const DesignInputs& inputs);
 
   /// Designs every result for back focal length `fPrime` [mm] and traces it.
   void computeDesigns(double fPrime, double lambda0, double W);

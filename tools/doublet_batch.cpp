@@ -19,17 +19,7 @@ std::vector<synthesis::DoubletResult> synthesizeDoublets(synthesis::DoubletSynth
   const std::string glass1 = o.mode == batch::Mode::All ? std::string() : o.glass1;
   core.synthesize(o.C, o.P, o.W, count, o.statuses, o.ranges, o.indexFilter, o.abbeFilter, glass1,
                   glass2);
-  for (auto& r : core.results) {
-    r.thickness1 = r.orderB ? o.thickness2 : o.thickness1;
-    r.thickness2 = r.orderB ? o.thickness1 : o.thickness2;
-    r.pupilDiameter = o.pupil;
-    r.lambda0 = o.lambda0;
-    r.lambdaMin = o.lambdaMin;
-    r.lambdaMax = o.lambdaMax;
-    r.fieldAngle = o.field;
-    r.glass1.environment = o.environment;
-    r.glass2.environment = o.environment;
-  }
+  core.prepareDesigns({o.thickness1, o.thickness2, o.pupil, o.field, o.environment});
   core.computeDesigns(o.focus, o.lambda0, o.W);
   return core.results;
 }

@@ -56,12 +56,7 @@ TEST(DoubletDesign, DesignedParametersEqualTheRequestedOnes) {
 TEST(DoubletDesign, ThinComponentRadiiAndLensOrders) {
   DoubletSynthesis core =
       searched("SCHOTT_20180601.agf", 0.0, 0.0, 0.0, synthesis::kLineF, synthesis::kLineC);
-  for (DoubletResult& r : core.results) {
-    r.lambda0 = core.lambda0;
-    r.lambdaMin = core.lambdaMin;
-    r.lambdaMax = core.lambdaMax;
-    r.pupilDiameter = 10;
-  }
+  core.prepareDesigns({0.0, 0.0, 10.0, 0.0, {}});
   core.computeDesigns(100.0, core.lambda0, 0.0);  // zero thicknesses: h2 = h3 = 1
   for (const DoubletResult& r : core.results) {
     EXPECT_NEAR(r.r1, 100.0 * (r.index1 - 1) / (r.index1 * r.alpha2), 1e-9);
