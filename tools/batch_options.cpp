@@ -11,26 +11,6 @@
 namespace batch {
 namespace {
 
-// The main window's 13 spectral lines.
-constexpr std::array<std::pair<const char*, double>, 13> kLines{{
-    {"i", 0.3650146},
-    {"h", 0.4046561},
-    {"G'", 0.434},
-    {"g", 0.4358343},
-    {"F'", 0.4799914},
-    {"F", 0.4861327},
-    {"e", 0.546074},
-    {"d", 0.5875618},
-    {"D", 0.5892938},
-    {"C'", 0.6438469},
-    {"C", 0.6562725},
-    {"r", 0.7065188},
-    {"A'", 0.76819},
-}};
-
-constexpr std::array<const char*, synthesis::kGlassStatusCount> kStatusNames{
-    "standard", "preferred", "obsolete", "special", "melt"};
-
 [[noreturn]] void bad(const std::string& what) {
   throw std::invalid_argument(what);
 }
@@ -69,7 +49,7 @@ synthesis::StatusFlags parseStatuses(const std::string& text) {
   for (const std::string& name : splitAt(text, ',')) {
     bool known = false;
     for (int s = 0; s < synthesis::kGlassStatusCount; ++s) {
-      if (name == kStatusNames[s]) flags[s] = known = true;
+      if (name == synthesis::statusName(s)) flags[s] = known = true;
     }
     if (!known) bad("--status: unknown status: " + name);
   }
@@ -169,7 +149,7 @@ std::optional<double> parseWavelength(const std::string& text) {
   const auto at = text.find(prime);
   const std::string line =
       at == std::string::npos ? text : text.substr(0, at) + "'" + text.substr(at + prime.size());
-  for (const auto& [name, lambda] : kLines) {
+  for (const auto& [name, lambda] : synthesis::spectralLines()) {
     if (line == name) return lambda;
   }
   const auto value = zelt::agf::parseNumber(text);

@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "synthesis/doublet_synthesis.h"
+#include "synthesis/doublet_calculation.h"
 
 namespace batch {
 
-enum class Mode { All, One, Pair };
+using Mode = synthesis::SearchMode;
 enum class Format { Table, Csv, Json };
 
 /// Everything the main window's calculation reads, plus what the tool does with the result.

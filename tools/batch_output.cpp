@@ -33,19 +33,6 @@ std::string jsonString(const std::string& s) {
   return out + "\"";
 }
 
-std::optional<double> zone(const std::vector<double>& values, std::size_t k) {
-  if (values.size() <= k) return std::nullopt;
-  return values[k];
-}
-
-std::optional<double> thermal(const synthesis::DoubletResult& r) {
-  try {
-    return -1e6 * r.thermalValue();
-  } catch (const std::runtime_error&) {
-    return std::nullopt;  // a glass without ED or TD data has no thermal value
-  }
-}
-
 void printCsv(const std::vector<Row>& rows, std::ostream& out) {
   out << "glass1,glass2,order";
   for (const auto& name : numericColumns()) out << ',' << name;
@@ -128,28 +115,21 @@ const std::vector<std::string>& numericColumns() {
 }
 
 Row makeRow(const synthesis::DoubletResult& r) {
+  const synthesis::ResultSummary s = synthesis::summarize(r);
   Row row{r.glass1.name, r.glass2.name, r.orderB ? 'B' : 'A', {}};
-  const auto rim = zone(r.longitudinal, 4);
-  const auto seventy = zone(r.longitudinal, 2);
-  std::optional<double> third, fifth;
-  if (rim && seventy) {
-    third = 4.0 * *seventy - *rim;
-    fifth = 2.0 * *rim - 4.0 * *seventy;
-  }
-  const bool traced = r.longitudinal.size() == 5;
-  row.values = {r.phiFirst,
-                r.phiSecond,
-                r.p,
-                r.w,
-                r.c,
-                zone(r.transverse, 4),
-                rim,
-                third,
-                fifth,
-                zone(r.chromatism, 0),
-                zone(r.secondarySpectrum, 0),
-                traced ? std::optional<double>(r.coma) : std::nullopt,
-                thermal(r),
+  row.values = {s.phi1,
+                s.phi2,
+                s.p,
+                s.w,
+                s.c,
+                s.transverse,
+                s.longitudinal,
+                s.longitudinal3,
+                s.longitudinal5,
+                s.chromatism,
+                s.secondarySpectrum,
+                s.coma,
+                s.thermal,
                 r.r1,
                 r.r2,
                 r.r3,
@@ -172,15 +152,13 @@ void printRows(const std::vector<Row>& rows, Format format, std::ostream& out) {
 }
 
 void printGlassList(const synthesis::DoubletSynthesis& core, std::ostream& out) {
-  static const char* statuses[] = {"standard", "preferred", "obsolete", "special", "melt"};
   out << std::left << std::setw(16) << "glass" << std::setw(11) << "status" << std::right
       << std::setw(11) << "n(l0)" << std::setw(11) << "abbe" << std::setw(10) << "ld_min"
       << std::setw(10) << "ld_max" << '\n';
   for (const auto& [name, g] : core.catalog) {
-    const bool known = g.status >= 0 && g.status < synthesis::kGlassStatusCount;
-    out << std::left << std::setw(16) << name << std::setw(11)
-        << (known ? statuses[g.status] : "unknown") << std::right << std::setw(11)
-        << indexOrDash([&] { return g.index(core.lambda0); }) << std::setw(11)
+    out << std::left << std::setw(16) << name << std::setw(11) << synthesis::statusName(g.status)
+        << std::right << std::setw(11) << indexOrDash([&] { return g.index(core.lambda0); })
+        << std::setw(11)
         << indexOrDash([&] { return g.abbeNumber(core.lambda0, core.lambdaMin, core.lambdaMax); })
         << std::setw(10) << formatted("%.4f", g.lambdaMin) << std::setw(10)
         << formatted("%.4f", g.lambdaMax) << '\n';

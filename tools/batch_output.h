@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "batch_options.h"
-#include "synthesis/doublet_synthesis.h"
+#include "synthesis/doublet_calculation.h"
 
 namespace batch {
 

@@ -13,14 +13,24 @@ namespace {
 // Runs the search and design exactly as the main window's "Вычислить" does.
 std::vector<synthesis::DoubletResult> synthesizeDoublets(synthesis::DoubletSynthesis& core,
                                                          const batch::Options& o) {
-  core.results.clear();
-  const int count = o.mode == batch::Mode::Pair ? 1 : o.pairs / 4;
-  const std::string glass2 = o.mode == batch::Mode::Pair ? o.glass2 : std::string();
-  const std::string glass1 = o.mode == batch::Mode::All ? std::string() : o.glass1;
-  core.synthesize(o.C, o.P, o.W, count, o.statuses, o.ranges, o.indexFilter, o.abbeFilter, glass1,
-                  glass2);
-  core.prepareDesigns({o.thickness1, o.thickness2, o.pupil, o.field, o.environment});
-  core.computeDesigns(o.focus, o.lambda0, o.W);
+  synthesis::CalculationInputs in;
+  in.P = o.P;
+  in.W = o.W;
+  in.C = o.C;
+  in.focus = o.focus;
+  in.design = {o.thickness1, o.thickness2, o.pupil, o.field, o.environment};
+  in.lambda0 = o.lambda0;
+  in.lambdaMin = o.lambdaMin;
+  in.lambdaMax = o.lambdaMax;
+  in.pairCount = o.pairs;
+  in.mode = o.mode;
+  in.glass1 = o.glass1;
+  in.glass2 = o.glass2;
+  in.statuses = o.statuses;
+  in.ranges = o.ranges;
+  in.indexFilter = o.indexFilter;
+  in.abbeFilter = o.abbeFilter;
+  synthesis::runCalculation(core, in);
   return core.results;
 }
 
