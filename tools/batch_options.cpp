@@ -1,7 +1,8 @@
 #include "batch_options.h"
 
-#include <array>
-#include <cmath>
+#include <CLI/CLI.hpp>
+#include <functional>
+#include <memory>
 #include <sstream>
 #include <stdexcept>
 #include <utility>
@@ -83,62 +84,120 @@ int parsePairs(const std::string& text) {
   return *value;
 }
 
-void applyValueFlag(Options& o, const std::string& flag, const std::string& value) {
-  if (flag == "--catalog")
-    o.catalogs.push_back(value);
-  else if (flag == "--P")
-    o.P = number(flag, value);
-  else if (flag == "--W")
-    o.W = number(flag, value);
-  else if (flag == "--C")
-    o.C = number(flag, value);
-  else if (flag == "--focus")
-    o.focus = positive(flag, value);
-  else if (flag == "--pupil")
-    o.pupil = positive(flag, value);
-  else if (flag == "--field")
-    o.field = number(flag, value);
-  else if (flag == "--thickness1")
-    o.thickness1 = number(flag, value);
-  else if (flag == "--thickness2")
-    o.thickness2 = number(flag, value);
-  else if (flag == "--lambda0")
-    o.lambda0 = wavelength(flag, value);
-  else if (flag == "--lambda-min")
-    o.lambdaMin = wavelength(flag, value);
-  else if (flag == "--lambda-max")
-    o.lambdaMax = wavelength(flag, value);
-  else if (flag == "--pairs")
-    o.pairs = parsePairs(value);
-  else if (flag == "--mode")
-    o.mode = parseMode(value);
-  else if (flag == "--glass1")
-    o.glass1 = value;
-  else if (flag == "--glass2")
-    o.glass2 = value;
-  else if (flag == "--temperature")
-    o.environment.temperature = number(flag, value);
-  else if (flag == "--pressure")
-    o.environment.pressure = number(flag, value);
-  else if (flag == "--status")
-    o.statuses = parseStatuses(value);
-  else if (flag == "--index-range")
-    o.indexFilter = parseRange(flag, value, o.ranges[0], o.ranges[1]);
-  else if (flag == "--abbe-range")
-    o.abbeFilter = parseRange(flag, value, o.ranges[2], o.ranges[3]);
-  else if (flag == "--format")
-    o.format = parseFormat(value);
-  else if (flag == "--zmx")
-    o.zmxPath = value;
-  else if (flag == "--row")
-    o.zmxRow = static_cast<int>(positive(flag, value));
-  else
-    bad("unknown flag: " + flag);
+int parseRow(const std::string& text) {
+  const auto value = zelt::agf::parseInteger(text);
+  if (!value || *value < 1) bad("--row: expected a row number from 1: " + text);
+  return *value;
 }
 
-void checkMode(const Options& o) {
-  if (o.mode != Mode::All && o.glass1.empty()) bad("--mode one and pair need --glass1");
-  if (o.mode == Mode::Pair && o.glass2.empty()) bad("--mode pair needs --glass2");
+void checkMode(const synthesis::CalculationInputs& in) {
+  if (in.mode != Mode::All && in.glass1.empty()) bad("--mode one and pair need --glass1");
+  if (in.mode == Mode::Pair && in.glass2.empty()) bad("--mode pair needs --glass2");
+}
+
+using Apply = std::function<void(const std::string&)>;
+
+// Adds a flag with one value that `apply` checks and stores; the last of repeated flags wins.
+void addValue(CLI::App& app, const std::string& flag, const std::string& valueName,
+              const std::string& help, Apply apply) {
+  app.add_option_function<std::string>(flag, std::move(apply), help)
+      ->type_name(valueName)
+      ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+}
+
+Apply numberTo(double& target, const std::string& flag) {
+  return [&target, flag](const std::string& text) { target = number(flag, text); };
+}
+
+Apply positiveTo(double& target, const std::string& flag) {
+  return [&target, flag](const std::string& text) { target = positive(flag, text); };
+}
+
+Apply wavelengthTo(double& target, const std::string& flag) {
+  return [&target, flag](const std::string& text) { target = wavelength(flag, text); };
+}
+
+void addDesignFlags(CLI::App& app, synthesis::CalculationInputs& in) {
+  addValue(app, "--P", "X", "basic parameter P (default 0)", numberTo(in.P, "--P"));
+  addValue(app, "--W", "X", "basic parameter W (default 0)", numberTo(in.W, "--W"));
+  addValue(app, "--C", "X", "basic parameter C (default 0)", numberTo(in.C, "--C"));
+  addValue(app, "--focus", "MM", "back focal length f' (default 100)",
+           positiveTo(in.focus, "--focus"));
+  addValue(app, "--pupil", "MM", "pupil diameter D at the first surface (default 20)",
+           positiveTo(in.design.pupilDiameter, "--pupil"));
+  addValue(app, "--field", "DEG", "field angle, for the aberrations (default 5)",
+           numberTo(in.design.fieldAngle, "--field"));
+  addValue(app, "--thickness1", "MM", "crown lens thickness (default 5)",
+           numberTo(in.design.crownThickness, "--thickness1"));
+  addValue(app, "--thickness2", "MM", "flint lens thickness (default 3)",
+           numberTo(in.design.flintThickness, "--thickness2"));
+  addValue(app, "--lambda0", "L", "main line (default e)", wavelengthTo(in.lambda0, "--lambda0"));
+  addValue(app, "--lambda-min", "L", "minimum line (default F')",
+           wavelengthTo(in.lambdaMin, "--lambda-min"));
+  addValue(app, "--lambda-max", "L", "maximum line (default C')",
+           wavelengthTo(in.lambdaMax, "--lambda-max"));
+  auto& environment = in.design.environment;
+  addValue(app, "--temperature", "C", "glass temperature (default 20)",
+           numberTo(environment.temperature, "--temperature"));
+  addValue(app, "--pressure", "ATM", "air pressure (default 1)",
+           numberTo(environment.pressure, "--pressure"));
+  app.add_flag("--air", environment.airIndex,
+               "indices relative to air at this temperature and pressure (default off)");
+}
+
+void addSearchFlags(CLI::App& app, synthesis::CalculationInputs& in) {
+  addValue(app, "--pairs", "N", "pairs for analysis: 4, 8, 12 or 16 (default 4)",
+           [&in](const std::string& text) { in.pairCount = parsePairs(text); });
+  addValue(app, "--mode", "all|one|pair",
+           "all pairs, pairs with --glass1, or the pair --glass1 --glass2 (default all)",
+           [&in](const std::string& text) { in.mode = parseMode(text); });
+  app.add_option("--glass1", in.glass1, "first glass of modes one and pair")->type_name("NAME");
+  app.add_option("--glass2", in.glass2, "second glass of mode pair")->type_name("NAME");
+  addValue(app, "--status", "LIST",
+           "any of standard,preferred,obsolete,special,melt (default standard,preferred)",
+           [&in](const std::string& text) { in.statuses = parseStatuses(text); });
+  addValue(app, "--index-range", "MIN:MAX|off", "index filter (default 1.4:1.8)",
+           [&in](const std::string& text) {
+             in.indexFilter = parseRange("--index-range", text, in.ranges[0], in.ranges[1]);
+           });
+  addValue(app, "--abbe-range", "MIN:MAX|off", "Abbe number filter (default 20:70)",
+           [&in](const std::string& text) {
+             in.abbeFilter = parseRange("--abbe-range", text, in.ranges[2], in.ranges[3]);
+           });
+}
+
+void addCatalogFlags(CLI::App& app, Options& o) {
+  app.add_option("--catalog", o.catalogs,
+                 "AGF glass catalog (repeatable; read in order into one catalog)")
+      ->type_name("FILE")
+      ->allow_extra_args(false);
+  app.add_flag("--list", o.list, "print the catalog's glasses and exit");
+}
+
+void addOutputFlags(CLI::App& app, Options& o) {
+  addValue(app, "--format", "table|csv|json", "result format (default table)",
+           [&o](const std::string& text) { o.format = parseFormat(text); });
+  app.add_option("--zmx", o.zmxPath, "save doublet --row as a ZMX lens file")->type_name("FILE");
+  addValue(app, "--row", "K", "1-based row of the doublet to save (default 1)",
+           [&o](const std::string& text) { o.zmxRow = parseRow(text); });
+}
+
+// Builds the command line parser that writes into `o`.
+std::unique_ptr<CLI::App> makeParser(Options& o) {
+  auto app = std::make_unique<CLI::App>(
+      "Synthesises cemented doublets from the basic parameters P, W, C of a thin cemented "
+      "component.",
+      "doublet_batch");
+  app->set_help_flag("-h,--help", "print this text and exit");
+  app->footer(
+      "A line L is a letter of i h G' g F' F e d D C' C r A' or a wavelength in micrometres.\n"
+      "Exit status: 0 success, 1 the search, design or file failed, 2 bad flag or value.");
+  app->get_formatter()->column_width(30);
+  addCatalogFlags(*app, o);
+  addDesignFlags(*app, o.calculation);
+  addSearchFlags(*app, o.calculation);
+  addOutputFlags(*app, o);
+  return app;
 }
 
 }  // namespace
@@ -159,52 +218,25 @@ std::optional<double> parseWavelength(const std::string& text) {
 
 Options parseOptions(const std::vector<std::string>& args, const std::string& defaultCatalog) {
   Options o;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& flag = args[i];
-    if (flag == "--help" || flag == "-h")
-      o.help = true;
-    else if (flag == "--air")
-      o.environment.airIndex = true;
-    else if (flag == "--list")
-      o.list = true;
-    else if (i + 1 < args.size())
-      applyValueFlag(o, flag, args[++i]);
-    else
-      bad("missing value after " + flag);
+  const auto parser = makeParser(o);
+  // The parser takes the arguments last first.
+  std::vector<std::string> reversed(args.rbegin(), args.rend());
+  try {
+    parser->parse(reversed);
+  } catch (const CLI::CallForHelp&) {
+    o.help = true;
+    return o;
+  } catch (const CLI::ParseError& e) {
+    bad(e.what());
   }
   if (o.catalogs.empty()) o.catalogs.push_back(defaultCatalog);
-  checkMode(o);
+  checkMode(o.calculation);
   return o;
 }
 
 std::string usage() {
-  return R"(Usage: doublet_batch [options]
-Synthesises cemented doublets from the basic parameters P, W, C of a thin cemented component.
-
-  --catalog FILE        AGF glass catalog (repeatable; read in order into one catalog)
-  --P X --W X --C X     basic parameters (default 0 0 0)
-  --focus MM            back focal length f' (default 100)
-  --pupil MM            pupil diameter D at the first surface (default 20)
-  --field DEG           field angle, for the aberrations (default 5)
-  --thickness1 MM       crown lens thickness (default 5)
-  --thickness2 MM       flint lens thickness (default 3)
-  --lambda0 L           main line (default e); a letter of i h G' g F' F e d D C' C r A'
-  --lambda-min L        minimum line (default F')    or a wavelength in micrometres
-  --lambda-max L        maximum line (default C')
-  --pairs N             pairs for analysis: 4, 8, 12 or 16 (default 4)
-  --mode all|one|pair   all pairs, pairs with --glass1, or the pair --glass1 --glass2
-  --glass1 NAME --glass2 NAME
-  --temperature C --pressure ATM --air   glass environment (default 20, 1, no air index)
-  --status LIST         any of standard,preferred,obsolete,special,melt
-                        (default standard,preferred)
-  --index-range MIN:MAX|off   (default 1.4:1.8)
-  --abbe-range MIN:MAX|off    (default 20:70)
-  --format table|csv|json     (default table)
-  --zmx FILE [--row K]  save doublet K (1-based, default 1) as a ZMX lens file
-  --list                print the catalog's glasses and exit
-  --help                this text
-Exit status: 0 success, 1 the search, design or file failed, 2 bad flag or value.
-)";
+  Options unused;
+  return makeParser(unused)->help();
 }
 
 }  // namespace batch

@@ -4,7 +4,11 @@
 #include <cmath>
 #include <cstdio>
 #include <iomanip>
+#include <nlohmann/json.hpp>
 #include <stdexcept>
+#include <utility>
+
+#include "zelt/io/TextDecoding.h"
 
 namespace batch {
 namespace {
@@ -20,17 +24,15 @@ std::string exact(const std::optional<double>& v) {
   return v ? formatted("%.17g", *v) : std::string();
 }
 
-std::string jsonNumber(const std::optional<double>& v) {
-  return v && std::isfinite(*v) ? formatted("%.17g", *v) : std::string("null");
-}
-
-std::string jsonString(const std::string& s) {
-  std::string out = "\"";
-  for (char c : s) {
-    if (c == '"' || c == '\\') out += '\\';
-    out += c;
+// RFC 4180: a field holding a comma, a quote or a line break goes in quotes, quotes doubled.
+std::string csvField(const std::string& text) {
+  if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
+  std::string quoted = "\"";
+  for (char c : text) {
+    if (c == '"') quoted += '"';
+    quoted += c;
   }
-  return out + "\"";
+  return quoted + '"';
 }
 
 void printCsv(const std::vector<Row>& rows, std::ostream& out) {
@@ -38,24 +40,36 @@ void printCsv(const std::vector<Row>& rows, std::ostream& out) {
   for (const auto& name : numericColumns()) out << ',' << name;
   out << '\n';
   for (const Row& row : rows) {
-    out << row.glass1 << ',' << row.glass2 << ',' << row.order;
+    out << csvField(row.glass1) << ',' << csvField(row.glass2) << ',' << row.order;
     for (const auto& v : row.values) out << ',' << exact(v);
     out << '\n';
   }
 }
 
+// JSON has no NaN or infinity: a value not computed, or not finite, is null.
+nlohmann::ordered_json jsonNumber(const std::optional<double>& v) {
+  if (v && std::isfinite(*v)) return *v;
+  return nullptr;
+}
+
+// Catalog names are bytes: valid UTF-8 stays as it is, any other name is read as Latin-1, the
+// 8-bit code of the older catalogs, so that every name becomes a valid JSON string.
+nlohmann::ordered_json jsonText(const std::string& bytes) {
+  return zelt::text::toUtf8(bytes);
+}
+
 void printJson(const std::vector<Row>& rows, std::ostream& out) {
-  out << "[\n";
-  for (std::size_t i = 0; i < rows.size(); ++i) {
-    const Row& row = rows[i];
-    out << "  {\"glass1\": " << jsonString(row.glass1) << ", \"glass2\": " << jsonString(row.glass2)
-        << ", \"order\": \"" << row.order << '"';
-    for (std::size_t k = 0; k < row.values.size(); ++k) {
-      out << ", \"" << numericColumns()[k] << "\": " << jsonNumber(row.values[k]);
-    }
-    out << (i + 1 < rows.size() ? "},\n" : "}\n");
+  auto document = nlohmann::ordered_json::array();
+  for (const Row& row : rows) {
+    nlohmann::ordered_json object;
+    object["glass1"] = jsonText(row.glass1);
+    object["glass2"] = jsonText(row.glass2);
+    object["order"] = std::string(1, row.order);
+    for (std::size_t k = 0; k < row.values.size(); ++k)
+      object[numericColumns()[k]] = jsonNumber(row.values[k]);
+    document.push_back(std::move(object));
   }
-  out << "]\n";
+  out << document.dump(2) << '\n';
 }
 
 int columnWidth(const std::string& name) {

@@ -10,30 +10,6 @@
 
 namespace {
 
-// Runs the search and design exactly as the main window's "Вычислить" does.
-std::vector<synthesis::DoubletResult> synthesizeDoublets(synthesis::DoubletSynthesis& core,
-                                                         const batch::Options& o) {
-  synthesis::CalculationInputs in;
-  in.P = o.P;
-  in.W = o.W;
-  in.C = o.C;
-  in.focus = o.focus;
-  in.design = {o.thickness1, o.thickness2, o.pupil, o.field, o.environment};
-  in.lambda0 = o.lambda0;
-  in.lambdaMin = o.lambdaMin;
-  in.lambdaMax = o.lambdaMax;
-  in.pairCount = o.pairs;
-  in.mode = o.mode;
-  in.glass1 = o.glass1;
-  in.glass2 = o.glass2;
-  in.statuses = o.statuses;
-  in.ranges = o.ranges;
-  in.indexFilter = o.indexFilter;
-  in.abbeFilter = o.abbeFilter;
-  synthesis::runCalculation(core, in);
-  return core.results;
-}
-
 // Saves the chosen doublet as the main window's "Сохранить в ZMX" does.
 void saveRow(const std::vector<synthesis::DoubletResult>& results, const batch::Options& o) {
   if (o.zmxRow < 1 || static_cast<std::size_t>(o.zmxRow) > results.size()) {
@@ -45,9 +21,9 @@ void saveRow(const std::vector<synthesis::DoubletResult>& results, const batch::
 
 int run(const batch::Options& o) {
   synthesis::DoubletSynthesis core;
-  core.lambda0 = o.lambda0;
-  core.lambdaMin = o.lambdaMin;
-  core.lambdaMax = o.lambdaMax;
+  core.lambda0 = o.calculation.lambda0;
+  core.lambdaMin = o.calculation.lambdaMin;
+  core.lambdaMax = o.calculation.lambdaMax;
   for (const auto& file : o.catalogs) {
     core.catalogPath = file;
     core.readAgfCatalog();
@@ -56,7 +32,9 @@ int run(const batch::Options& o) {
     batch::printGlassList(core, std::cout);
     return 0;
   }
-  const auto results = synthesizeDoublets(core, o);
+  // The search and design run exactly as the main window's "Вычислить" does.
+  synthesis::runCalculation(core, o.calculation);
+  const auto& results = core.results;
   std::vector<batch::Row> rows;
   for (const auto& r : results) rows.push_back(batch::makeRow(r));
   batch::printRows(rows, o.format, std::cout);

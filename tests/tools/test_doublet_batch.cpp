@@ -3,6 +3,8 @@
 
 #include <cmath>
 #include <cstdio>
+#include <nlohmann/json.hpp>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -94,6 +96,7 @@ TEST(DoubletBatch, ExitStatusTellsBadInputFromFailedSearch) {
   EXPECT_EQ(batch("--pairs 5").status, 2);
   EXPECT_EQ(batch("--lambda0 X").status, 2);
   EXPECT_EQ(batch("--mode pair --glass1 N-BK7").status, 2);
+  EXPECT_EQ(batch("--row 1e300").status, 2);  // a row number must fit an int
   EXPECT_EQ(batch("--P 1e300").status, 1);
   EXPECT_EQ(batch("--catalog /nonexistent.agf").status, 1);
   EXPECT_EQ(batch("--help").status, 0);
@@ -142,8 +145,53 @@ TEST(DoubletBatch, PrintsTracedAberrations) {
   for (int column = 8; column <= 15; ++column) {
     EXPECT_FALSE(rows[1][column].empty()) << rows[0][column];
   }
-  const BatchRun json = batch("--format json");
-  EXPECT_NE(json.out.find("\"secondary_spectrum\": "), std::string::npos);
+  // JSON carries the same doubles as the CSV, bit for bit, and null where CSV is empty.
+  const auto json = nlohmann::json::parse(batch("--format json").out);
+  ASSERT_EQ(json.size(), rows.size() - 1);
+  for (std::size_t i = 1; i < rows.size(); ++i) {
+    for (std::size_t k = 3; k < rows[0].size(); ++k) {
+      const auto& value = json[i - 1][rows[0][k]];
+      if (rows[i][k].empty())
+        EXPECT_TRUE(value.is_null()) << rows[0][k];
+      else
+        EXPECT_EQ(value.get<double>(), std::stod(rows[i][k])) << rows[0][k];
+    }
+  }
+}
+
+// Two glasses of the sample catalog under names a catalog may hold: a comma, a quote and a
+// control character in one, an 8-bit (Latin-1) letter in the other. No thermal data.
+const char* const kOddNames =
+    "NM K\x01\"x,y 2 517642.251 1.5168 64.17 0 1\n"
+    "CD 1.039612120E+00 6.000698670E-03 2.317923440E-01 2.001791440E-02 1.010469450E+00 "
+    "1.035606530E+02 0 0\n"
+    "LD 3.00000E-01 2.50000E+00\n"
+    "NM F\xC4 2 673323.286 1.67271 32.25 0 1\n"
+    "CD 1.524818890E+00 1.125475600E-02 1.870855270E-01 5.889953920E-02 1.427290150E+00 "
+    "1.291416750E+02 0 0\n"
+    "LD 3.70000E-01 2.50000E+00\n";
+
+TEST(DoubletBatch, OddGlassNamesGiveValidJsonAndQuotedCsv) {
+  const std::string path = ::testing::TempDir() + "batch_odd_names.agf";
+  FILE* file = std::fopen(path.c_str(), "wb");
+  ASSERT_NE(file, nullptr);
+  std::fputs(kOddNames, file);
+  std::fclose(file);
+
+  const BatchRun csv = batch("--format csv --catalog " + path);
+  ASSERT_EQ(csv.status, 0);
+  const std::string row = csv.out.substr(csv.out.find('\n') + 1);
+  EXPECT_NE(row.find("\"K\x01\"\"x,y\","), std::string::npos) << row;
+  EXPECT_NE(row.find("F\xC4,"), std::string::npos) << row;  // raw bytes, as the catalog has them
+
+  const BatchRun json = batch("--format json --catalog " + path);
+  ASSERT_EQ(json.status, 0);
+  nlohmann::json rows;
+  ASSERT_NO_THROW(rows = nlohmann::json::parse(json.out)) << json.out;
+  ASSERT_EQ(rows.size(), 1u);
+  const std::set<std::string> names{rows[0]["glass1"], rows[0]["glass2"]};
+  EXPECT_EQ(names, (std::set<std::string>{"K\x01\"x,y", "F\xC3\x84"}));
+  EXPECT_TRUE(rows[0]["thermal"].is_null());
 }
 
 TEST(BatchOptions, SpectralLinesAndDefaults) {
@@ -153,10 +201,11 @@ TEST(BatchOptions, SpectralLinesAndDefaults) {
   EXPECT_FALSE(batch::parseWavelength("-1"));
   const auto o =
       batch::parseOptions({"--index-range", "off", "--status", "melt,obsolete"}, "x.agf");
-  EXPECT_FALSE(o.indexFilter);
-  EXPECT_TRUE(o.abbeFilter);
-  EXPECT_EQ(o.statuses, (synthesis::StatusFlags{false, false, true, false, true}));
+  EXPECT_FALSE(o.calculation.indexFilter);
+  EXPECT_TRUE(o.calculation.abbeFilter);
+  EXPECT_EQ(o.calculation.statuses, (synthesis::StatusFlags{false, false, true, false, true}));
   EXPECT_EQ(o.catalogs, std::vector<std::string>{"x.agf"});
+  EXPECT_FALSE(o.calculation.design.environment.airIndex);  // the window starts without it
 }
 
 }  // namespace
