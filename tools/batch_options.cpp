@@ -177,9 +177,11 @@ void addCatalogFlags(CLI::App& app, Options& o) {
 void addOutputFlags(CLI::App& app, Options& o) {
   addValue(app, "--format", "table|csv|json", "result format (default table)",
            [&o](const std::string& text) { o.format = parseFormat(text); });
+  app.add_flag("--aberrations", o.aberrations,
+               "print the aberration tables of doublet --row instead of the list");
   app.add_option("--zmx", o.zmxPath, "save doublet --row as a ZMX lens file")->type_name("FILE");
-  addValue(app, "--row", "K", "1-based row of the doublet to save (default 1)",
-           [&o](const std::string& text) { o.zmxRow = parseRow(text); });
+  addValue(app, "--row", "K", "1-based row of the doublet to show or save (default 1)",
+           [&o](const std::string& text) { o.row = parseRow(text); });
 }
 
 // Builds the command line parser that writes into `o`.

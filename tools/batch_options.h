@@ -26,8 +26,9 @@ struct Options {
   Format format = Format::Table;
   bool list = false;
   bool help = false;
-  std::string zmxPath;  ///< save one doublet as a ZMX lens file
-  int zmxRow = 1;       ///< 1-based row of the result list to save
+  bool aberrations = false;  ///< print the aberration tables of the chosen row instead of the list
+  std::string zmxPath;       ///< save the chosen row as a ZMX lens file
+  int row = 1;               ///< 1-based row of the result list for --aberrations and --zmx
 };
 
 /// Returns the wavelength [um] of a spectral line letter (i h G' g F' F e d D C' C r A') or of a

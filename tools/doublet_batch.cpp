@@ -5,18 +5,31 @@
 #include <string>
 #include <vector>
 
+#include "batch_aberrations.h"
 #include "batch_options.h"
 #include "batch_output.h"
 
 namespace {
 
-// Saves the chosen doublet as the main window's "Сохранить в ZMX" does.
-void saveRow(const std::vector<synthesis::DoubletResult>& results, const batch::Options& o) {
-  if (o.zmxRow < 1 || static_cast<std::size_t>(o.zmxRow) > results.size()) {
-    throw std::runtime_error("--row " + std::to_string(o.zmxRow) + ": the search found " +
+// Returns the doublet of --row; throws when the list is shorter.
+const synthesis::DoubletResult& chosenRow(const std::vector<synthesis::DoubletResult>& results,
+                                          const batch::Options& o) {
+  if (o.row < 1 || static_cast<std::size_t>(o.row) > results.size()) {
+    throw std::runtime_error("--row " + std::to_string(o.row) + ": the search found " +
                              std::to_string(results.size()) + " doublets");
   }
-  synthesis::saveDoubletZmx(results[o.zmxRow - 1], o.zmxPath);
+  return results[o.row - 1];
+}
+
+void printResults(const std::vector<synthesis::DoubletResult>& results, const batch::Options& o) {
+  if (o.aberrations) {
+    batch::printAberrations(synthesis::computeDoubletAberrations(chosenRow(results, o)), o.format,
+                            std::cout);
+    return;
+  }
+  std::vector<batch::Row> rows;
+  for (const auto& r : results) rows.push_back(batch::makeRow(r));
+  batch::printRows(rows, o.format, std::cout);
 }
 
 int run(const batch::Options& o) {
@@ -34,11 +47,9 @@ int run(const batch::Options& o) {
   }
   // The search and design run exactly as the main window's "Вычислить" does.
   synthesis::runCalculation(core, o.calculation);
-  const auto& results = core.results;
-  std::vector<batch::Row> rows;
-  for (const auto& r : results) rows.push_back(batch::makeRow(r));
-  batch::printRows(rows, o.format, std::cout);
-  if (!o.zmxPath.empty()) saveRow(results, o);
+  printResults(core.results, o);
+  // Saved as the main window's "Сохранить в ZMX" does.
+  if (!o.zmxPath.empty()) synthesis::saveDoubletZmx(chosenRow(core.results, o), o.zmxPath);
   return 0;
 }
 

@@ -159,6 +159,21 @@ TEST(DoubletBatch, PrintsTracedAberrations) {
   }
 }
 
+TEST(DoubletBatch, AberrationTablesOfTheChosenRow) {
+  const auto rows = csvRows(batch("--format csv").out);
+  ASSERT_GT(rows.size(), 2u);
+  const BatchRun run = batch("--aberrations --row 2 --format json");
+  ASSERT_EQ(run.status, 0);
+  const auto tables = nlohmann::json::parse(run.out);
+  // Three wavelengths: longitudinal on the axis only, the others at five field points each.
+  EXPECT_EQ(tables["longitudinal"].size(), 3u);
+  ASSERT_EQ(tables["transverse"].size(), 15u);
+  EXPECT_EQ(tables["wave"].size(), 15u);
+  // Main wavelength, axis, upper rim: the rim transverse aberration of row 2 of the list.
+  EXPECT_NEAR(tables["transverse"][0]["values"][0].get<double>(), std::stod(rows[2][8]), 1e-9);
+  EXPECT_EQ(batch("--aberrations --row 99").status, 1);
+}
+
 // Two glasses of the sample catalog under names a catalog may hold: a comma, a quote and a
 // control character in one, an 8-bit (Latin-1) letter in the other. No thermal data.
 const char* const kOddNames =
