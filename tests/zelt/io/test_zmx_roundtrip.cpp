@@ -102,7 +102,9 @@ std::pair<Snapshot, Snapshot> roundTrip(const std::string& catalog) {
     double backFocus = 0;
     ZELT_Throw_On_Error(ZELT_Calc_Paraxial());
     ZELT_Throw_On_Error(ZELT_Paraxial_Get_SF_(&backFocus));
-    if (!before.objectFinite) EXPECT_EQ(before.thicknesses.back(), backFocus);
+    if (!before.objectFinite) {
+      EXPECT_EQ(before.thicknesses.back(), backFocus);
+    }
   }
   const int read = ZELT_System_Read_Zmx_File(path.c_str());
   EXPECT_EQ(read, 0) << errorText(read);
