@@ -220,6 +220,23 @@ TEST(ZmxRoundTrip, StopInFrontOfTheLens) {
   expectSame(before, after);
 }
 
+// Every makers' lens file, written by the library and read again, keeps its values.
+TEST(ZmxRoundTrip, MakersFilesKeepTheirValues) {
+  for (const char* file : {"SCHOTT.AGF", "HIKARI.AGF", "HOYA20220711_include_obsolete.agf"})
+    readCatalogOnce(file);
+  int files = 0;
+  for (const char* dir : {"/lenses/thorlabs", "/lenses/other"}) {
+    for (const auto& entry : std::filesystem::directory_iterator(kData + dir)) {
+      SCOPED_TRACE(entry.path().string());
+      ++files;
+      ASSERT_EQ(ZELT_System_Read_Zmx_File(entry.path().c_str()), 0);
+      const auto [before, after] = roundTrip("SCHOTT HIKARI HOYA");
+      expectSame(before, after);
+    }
+  }
+  EXPECT_EQ(files, 108);
+}
+
 // Zones come back with their fields and vignetting.
 TEST(ZmxRoundTrip, ZonesWithVignetting) {
   readCatalogOnce("SCHOTT.AGF");
