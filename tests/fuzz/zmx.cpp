@@ -1,8 +1,9 @@
 // Fuzz harness: the ZMX lens reader through its export; a system it accepts must then survive the
-// paraxial calculation and the calculations below (each may fail, never crash).
+// paraxial calculation, ray traces and the aberration tables (each may fail, never crash).
 
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 #include "tests/fuzz/FuzzSupport.h"
 #include "zelt/api/zelt_api.h"
@@ -26,9 +27,17 @@ void traceRays() {
   }
 }
 
+// Computes the aberration tables and copies one of them out.
+void calcAberrations() {
+  if (ZELT_Calc_Aberration() != 0) return;
+  std::vector<double> values;
+  ZELT_Aberration_Get_Transverse_Aberration(0, 4, values);
+}
+
 // Calculations run after a successful paraxial calculation, one line each.
 constexpr void (*kCalculations[])() = {
     traceRays,
+    calcAberrations,
 };
 
 }  // namespace
