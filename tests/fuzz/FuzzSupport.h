@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include <unistd.h>
 
@@ -42,6 +43,41 @@ inline void readLensCatalogs() {
   for (const char* name : {"SCHOTT.agf", "HIKARI.agf", "HOYA.agf"}) {
     ZELT_Throw_On_Error(ZELT_System_Read_Catalog((folder / name).c_str()));
   }
+}
+
+/// Traces the chief ray and the rim rays of the axis and the full field at the first and last
+/// wavelength of the current system.
+inline void traceRays() {
+  int waves = 0;
+  if (ZELT_Source_Get_Wavelength_Count(&waves) != 0 || waves < 1) return;
+  const double pupils[][2] = {{0.0, 0.0}, {0.0, 1.0}, {0.0, -1.0}, {1.0, 0.0}};
+  for (int w : {0, waves - 1}) {
+    for (double field : {0.0, 1.0}) {
+      for (const auto& p : pupils) {
+        double x, y, z, X, Y, Z, L;
+        int code, surface;
+        ZELT_Ray_Trace(0.0, field, p[0], p[1], w, &x, &y, &z, &X, &Y, &Z, &L, &code, &surface);
+      }
+    }
+  }
+}
+
+/// Computes the aberration tables of the current system and copies one of them out.
+inline void calcAberrations() {
+  if (ZELT_Calc_Aberration() != 0) return;
+  std::vector<double> values;
+  ZELT_Aberration_Get_Transverse_Aberration(0, 4, values);
+}
+
+/// Runs the calculations a system read from a lens file must survive (each may fail cleanly):
+/// the paraxial calculation, then, when it succeeds, the list below, one line each.
+inline void calculateReadSystem() {
+  if (ZELT_Calc_Paraxial() != 0) return;
+  constexpr void (*calculations[])() = {
+      traceRays,
+      calcAberrations,
+  };
+  for (auto calculation : calculations) calculation();
 }
 
 }  // namespace zelt::fuzz
