@@ -5,8 +5,10 @@
 #                                         on a scratch copy of its seeds; extra libFuzzer FLAGS
 #                                         are passed on. Exits non-zero on any finding.
 # A finding is a crash, a sanitizer report, a leak, an input running over 10 s or a memory use
-# over 2 GB; its input is kept in build-fuzz/findings/NAME/. The corpus the run grew stays in
-# build-fuzz/corpus/NAME/. FUZZ_BUILD_DIR and CXX (a clang) override the defaults.
+# over 2 GB; its input is kept in build-fuzz/findings/NAME/ until the next run of NAME. The corpus
+# the run grew stays in build-fuzz/corpus/NAME/. FUZZ_BUILD_DIR and FUZZ_CXX (a clang) override the
+# defaults. Ten minutes of every harness, one after the other:
+#   for h in $(tools/fuzz.sh); do tools/fuzz.sh "$h" 600 || break; done
 set -euo pipefail
 cd "$(dirname "$0")/.."
 list=tests/fuzz/harnesses.txt
@@ -30,7 +32,7 @@ fi
 read -r _ format options <<<"$line"
 
 build=${FUZZ_BUILD_DIR:-build-fuzz}
-cxx=${CXX:-$(command -v clang++-14 || command -v clang++ || true)}
+cxx=${FUZZ_CXX:-$(command -v clang++-14 || command -v clang++ || true)}
 if [ -z "$cxx" ]; then
   echo "no clang++ found: install clang-14 and libclang-rt-14-dev" >&2
   exit 2
@@ -44,7 +46,7 @@ cmake --build "$build" --target "fuzz_$name" -j "${FUZZ_BUILD_JOBS:-2}" >/dev/nu
 
 corpus=$build/corpus/$name
 findings=$build/findings/$name
-rm -rf "$corpus"
+rm -rf "$corpus" "$findings"
 mkdir -p "$corpus" "$findings"
 cp tests/fuzz/corpus/"$name"/* "$corpus"/
 log=$build/fuzz-$name.log
