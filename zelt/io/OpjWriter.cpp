@@ -283,14 +283,30 @@ std::string opjBytes(const OpjDocument& doc) {
   return out.bytes();
 }
 
+// Names of the glasses that do not fit the seven bytes the format gives a glass name.
+std::string cutGlassNames(const OpjDocument& doc) {
+  std::string cut;
+  for (const OpjGlass& glass : doc.glasses) {
+    if (glass.name.size() < opj::kGlassNameBytes) continue;
+    cut += (cut.empty() ? "" : ", ") + glass.name;
+  }
+  return cut;
+}
+
 void writeOpjFile(OSystem& system, const std::string& path) {
-  const std::string bytes = opjBytes(opjDocument(system));
+  const OpjDocument doc = opjDocument(system);
+  const std::string bytes = opjBytes(doc);
   if (path.empty()) fail("no file name given");
   std::ofstream file(path, std::ios::binary | std::ios::trunc);
   if (!file) fail("cannot open file " + path);
   file << bytes;
   file.close();
   if (!file) fail("cannot write file " + path);
+  // The file is complete; a glass name it had to cut is reported afterwards.
+  if (const std::string cut = cutGlassNames(doc); !cut.empty()) {
+    throw std::runtime_error("Write OPJ Warning: glass names longer than 7 characters were cut: " +
+                             cut);
+  }
 }
 
 }  // namespace zelt

@@ -16,7 +16,8 @@ OpjDocument opjDocument(OSystem& system);
 /// Returns `doc` laid out as the bytes of an OPJ file.
 std::string opjBytes(const OpjDocument& doc);
 
-/// Writes `system` as an OPJ file at `path`; throws std::runtime_error when it cannot.
+/// Writes `system` as an OPJ file at `path`; throws std::runtime_error when it cannot, and after
+/// a complete write when a glass name had to be cut to the format's seven characters.
 void writeOpjFile(OSystem& system, const std::string& path);
 
 }  // namespace zelt

@@ -363,6 +363,14 @@ TEST(OpjWriter, WrittenSystemsReadBackIntact) {
   ZELT_Throw_On_Error(ZELT_Zone_Get_Count(zones));
   EXPECT_EQ(zones, 3);
 
+  // A glass name longer than the format holds is cut, and said so once the file is written.
+  ZELT_Throw_On_Error(ZELT_Surface_Set_And_Create_Glass(1, "N-LASF44", {1.8, 1.81, 1.79}));
+  const int cut = ZELT_System_Write_Opj_File(path.c_str());
+  EXPECT_EQ(errorText(cut),
+            "Write OPJ Warning: glass names longer than 7 characters were cut: N-LASF44");
+  ASSERT_EQ(ZELT_System_Read_Opj_File(path.c_str()), 0);
+  EXPECT_EQ(glass(1), "N-LASF4");
+
   // Six zones besides the axis do not fit.
   ZELT_Throw_On_Error(ZELT_Zone_Set_Count(7));
   for (int k = 1; k < 7; ++k) ZELT_Throw_On_Error(ZELT_Zone_Set_Relative_Coord(k, 0, k / 6.0));
