@@ -216,3 +216,20 @@ ZELT_API int ZELT_System_Write_Zmx_File(const char* file, const char* catalog);
 /// up in the catalogs of its GCAT line, which must have been read with ZELT_System_Read_Catalog.
 /// A file that cannot be read leaves the current system as it was.
 ZELT_API int ZELT_System_Read_Zmx_File(const char* file);
+/// Replaces the current system by the system of the OPJ project file `file`. A file that cannot
+/// be read, or holds what the library does not support, leaves the current system as it was.
+ZELT_API int ZELT_System_Read_Opj_File(const char* file);
+/// Writes the current system as an OPJ project file at `file` (its zones are sorted first).
+ZELT_API int ZELT_System_Write_Opj_File(const char* file);
+/// Reads the OPJ file `file` and writes the system as ZMX for `catalog` beside it, under the
+/// same name with the extension ".zmx"; returns the status of the first step that fails.
+ZELT_API int ZELT_System_Convert_Opj_to_Zmx_File(const char* file, const char* catalog);
+/// Reads the ZMX file `file` and writes the system as OPJ beside it, under the same name with
+/// the extension ".opj"; returns the status of the first step that fails.
+ZELT_API int ZELT_System_Convert_Zmx_to_Opj_File(const char* file);
+/// Writes a readable description of the current system (data, aperture, zones, lens table).
+ZELT_API int ZELT_System_Write_Txt_File(const char* file);
+/// Runs the paraxial calculation and writes the current system as an OSM file at `file`.
+ZELT_API int ZELT_System_Write_Osm_File(const char* file);
+/// Always fails with "Чтение OSM пока не работает": OSM files are not read.
+ZELT_API int ZELT_System_Read_Osm_File(const char* file);

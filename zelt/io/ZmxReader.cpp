@@ -15,7 +15,9 @@ namespace {
 
 // Lens files hold a dozen fields and two dozen wavelengths; a count far beyond is no lens data.
 constexpr int kMaxEntries = 1000;
-constexpr double kRadian = std::numbers::pi / 180.0;
+// Degrees per radian, the factor the writer multiplies by: dividing by it brings a written
+// field angle back to the radians it came from.
+constexpr double kDegree = 180.0 / std::numbers::pi;
 
 [[noreturn]] void fail(const std::string& what) {
   throw std::runtime_error("Read ZMX Error: " + what);
@@ -149,9 +151,23 @@ bool readSurfaceLine(const ZmxLine& line, ZmxSurfaceRecord& s) {
   return true;
 }
 
-// Applies a line outside the surface blocks (system data); unknown keywords are ignored.
-void readSystemLine(const ZmxLine& line, ZmxDocument& doc, NumberedWaves& numbered,
-                    bool& explicitWaves) {
+// Keeps the temperature and pressure the file's indices belong to. The library's catalog glasses
+// carry no thermal data, so they are kept as read, and a value that is no number is passed over.
+void readConditions(const ZmxLine& line, ZmxDocument& doc) {
+  const std::vector<double> numbers = line.leadingValues();
+  const std::string_view k = line.keyword();
+  if (numbers.empty()) return;
+  if (k == "PRES") {
+    doc.pressure = numbers[0];
+    return;
+  }
+  doc.temperature = numbers[0];
+  if (k == "ENVD" && numbers.size() > 1) doc.pressure = numbers[1];
+}
+
+// Applies a line of the system's name, catalogs, aperture or conditions; returns false for
+// another keyword.
+bool readHeaderLine(const ZmxLine& line, ZmxDocument& doc) {
   const std::string_view k = line.keyword();
   if (k == "GCAT") {
     doc.catalogs.assign(line.values().begin(), line.values().end());
@@ -165,7 +181,20 @@ void readSystemLine(const ZmxLine& line, ZmxDocument& doc, NumberedWaves& number
   } else if (k == "OBNA") {
     doc.stopType = 'p';
     doc.stopSize = line.value(0);
-  } else if (k == "FTYP") {
+  } else if (k == "TEMP" || k == "PRES" || k == "ENVD") {
+    readConditions(line, doc);
+  } else {
+    return false;
+  }
+  return true;
+}
+
+// Applies a line outside the surface blocks (system data); unknown keywords are ignored.
+void readSystemLine(const ZmxLine& line, ZmxDocument& doc, NumberedWaves& numbered,
+                    bool& explicitWaves) {
+  if (readHeaderLine(line, doc)) return;
+  const std::string_view k = line.keyword();
+  if (k == "FTYP") {
     doc.fieldType = line.leadingValues();
     if (doc.fieldType->size() < 4) failAt(line.number(), "FTYP needs at least four numbers");
   } else if (k == "WAVL") {
@@ -181,6 +210,7 @@ void readSystemLine(const ZmxLine& line, ZmxDocument& doc, NumberedWaves& number
     doc.fields = line.allValues();
   } else if (k == "ZVCY" || k == "VCYN") {
     doc.vignetCentre = line.allValues();
+    if (k == "ZVCY") doc.zoneVignetCount = doc.vignetCentre.size();
   } else if (k == "ZVDY" || k == "VDYN") {
     doc.vignetHalf = line.allValues();
   }
@@ -198,11 +228,13 @@ struct SurfacePlan {
 // The system to be made, with every glass found and checked, so that making it cannot fail.
 struct SystemPlan {
   std::string name;
+  std::vector<std::string> catalogs;  // loaded catalogs to search, in order
   bool objectFinite = false, imageFinite = false, fieldOnObject = true;
   std::vector<double> wavelengths{0.55}, weights{1.0};
   char stopType = 'd';
   double stopSize = 0.0;
   std::vector<double> fields;  // radians where the field is an angle
+  bool zoneless = false;       // the fields give the field size only: no zones are made
   std::vector<double> vignetCentre, vignetHalf;
   double objectS = 0.0, objectSize = 0.0;
   OMedium* objectMedium = nullptr;
@@ -265,21 +297,43 @@ void planFields(const ZmxDocument& doc, SystemPlan& plan, int fields) {
   const bool angle = plan.fieldOnObject ? !plan.objectFinite : !plan.imageFinite;
   double largest = 0.0;
   for (int j = 0; j < fields; ++j) {
-    const double y = doc.fields[j] * (angle ? kRadian : 1.0);
+    const double y = doc.fields[j] / (angle ? kDegree : 1.0);
     plan.fields.push_back(y);
     largest = std::max(largest, std::abs(y));
   }
+  // Vignetting lines list one value per zone: fields beside an empty list come from a system
+  // without zones and hold the axis and its full field, sign and all.
+  plan.zoneless = fields > 0 && doc.zoneVignetCount == 0u;
+  if (plan.zoneless) largest = plan.fields.back();
   (plan.fieldOnObject ? plan.objectSize : plan.imageSize) = largest;
   plan.vignetCentre = doc.vignetCentre;
   plan.vignetHalf = doc.vignetHalf;
 }
 
+// The loaded catalogs a GCAT line names: a name that no loaded catalog bears exactly stands for
+// every loaded catalog whose name starts with it, as makers ship catalogs under dated file names.
+std::vector<std::string> catalogsToSearch(const std::vector<std::string>& named,
+                                          const OGlassStore& store) {
+  std::vector<std::string> result;
+  auto add = [&result](const std::string& name) {
+    if (std::find(result.begin(), result.end(), name) == result.end()) result.push_back(name);
+  };
+  for (const std::string& name : named) {
+    const auto& loaded = store.catalogs();
+    const bool exact =
+        std::any_of(loaded.begin(), loaded.end(), [&](const auto& c) { return c->name == name; });
+    if (exact) add(name);
+    for (const auto& c : loaded)
+      if (!exact && c->name.starts_with(name)) add(c->name);
+  }
+  return result;
+}
+
 // Finds glass `name` in the file's catalogs and checks it has an index at every wavelength.
-OMedium* findMedium(const std::string& name, const ZmxDocument& doc, const OGlassStore& store,
-                    SystemPlan& plan) {
+OMedium* findMedium(const std::string& name, const OGlassStore& store, SystemPlan& plan) {
   OAMedium* glass = nullptr;
   try {
-    glass = &store.findGlassInCatalogs(name, doc.catalogs);
+    glass = &store.findGlassInCatalogs(name, plan.catalogs);
   } catch (const std::runtime_error&) {
     if (name != "AIR") throw;
     // Air needs no catalog: without one that lists it, the gap gets index 1.
@@ -317,7 +371,7 @@ void planSurfaces(const ZmxDocument& doc, const OGlassStore& store, SystemPlan& 
     // A mirror turns the light back into the medium it came through.
     if (r.mirror) sign = -sign;
     s.sign = sign;
-    s.medium = r.mirror ? before : findMedium(r.glass.empty() ? "AIR" : r.glass, doc, store, plan);
+    s.medium = r.mirror ? before : findMedium(r.glass.empty() ? "AIR" : r.glass, store, plan);
     before = s.medium;
     plan.surfaces.push_back(s);
   }
@@ -352,6 +406,13 @@ void planImage(const ZmxDocument& doc, SystemPlan& plan) {
       image.solveToParaxialFocus || (records.size() > 2 && last.solveToParaxialFocus);
   if (plan.imageFinite && plan.fieldOnObject && image.semiHeight)
     plan.imageSize = *image.semiHeight;
+  // Without a semi-diameter, the full field of an object at infinity in a system without zones
+  // goes where the synthesis program keeps its design field: the size of the finite image.
+  if (plan.zoneless && plan.fieldOnObject && !plan.objectFinite && plan.imageFinite &&
+      !image.semiHeight) {
+    plan.imageSize = plan.objectSize;
+    plan.objectSize = 0.0;
+  }
   if (plan.imageFromParaxial || records.size() < 3) return;
   const double d = last.distanceInfinite ? 0.0 : last.distance.value_or(0.0);
   if (plan.imageFinite) {
@@ -374,7 +435,8 @@ SystemPlan planSystem(const ZmxDocument& doc, const OGlassStore& store) {
   }
   if (doc.surfaces.size() < 2) return plan;
   const ZmxSurfaceRecord& object = doc.surfaces.front();
-  plan.objectMedium = findMedium(object.glass.empty() ? "AIR" : object.glass, doc, store, plan);
+  plan.catalogs = catalogsToSearch(doc.catalogs, store);
+  plan.objectMedium = findMedium(object.glass.empty() ? "AIR" : object.glass, store, plan);
   planSurfaces(doc, store, plan);
   planObject(doc, plan);
   planImage(doc, plan);
@@ -384,11 +446,11 @@ SystemPlan planSystem(const ZmxDocument& doc, const OGlassStore& store) {
 // ---- making the system --------------------------------------------------------------------------
 
 void makeZones(const SystemPlan& plan, OSystem& system) {
+  if (plan.zoneless) return;
   const std::size_t entries = plan.wavelengths.size();
   // A field list always holds the axis. One that lists it already must not get it twice, and a
   // file without fields gets none, or every write and read would add one more zone.
-  const bool hasAxis =
-      std::find(plan.fields.begin(), plan.fields.end(), 0.0) != plan.fields.end();
+  const bool hasAxis = std::find(plan.fields.begin(), plan.fields.end(), 0.0) != plan.fields.end();
   if (!plan.fields.empty() && !hasAxis) {
     auto axis = std::make_unique<OZone>();
     axis->resizeEntries(entries);

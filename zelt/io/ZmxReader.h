@@ -37,6 +37,9 @@ struct ZmxDocument {
   std::vector<double> fields;                    // YFLD / YFLN
   std::vector<double> vignetCentre;              // ZVCY / VCYN
   std::vector<double> vignetHalf;                // ZVDY / VDYN
+  std::optional<std::size_t> zoneVignetCount;    // values on the ZVCY line, when there is one
+  std::optional<double> temperature;             // TEMP or ENVD, °C
+  std::optional<double> pressure;                // PRES or ENVD, atm
   std::vector<ZmxSurfaceRecord> surfaces;
 };
 
@@ -45,8 +48,9 @@ struct ZmxDocument {
 ZmxDocument parseZmx(std::string_view text);
 
 /// Replaces the contents of `system` by the system `doc` describes, its glasses looked up in the
-/// catalogs the file names. Everything is checked before the system is touched: on a failure the
-/// system stays as it was.
+/// catalogs the file names: a name that no loaded catalog bears exactly stands for the loaded
+/// catalogs whose names start with it (HOYA for HOYA20220711_include_obsolete). Everything is
+/// checked before the system is touched: on a failure the system stays as it was.
 void buildZmxSystem(const ZmxDocument& doc, OSystem& system);
 
 /// Reads the ZMX file at `path` (ASCII, Latin-1, UTF-8 or UTF-16, any line ends) into `system`.

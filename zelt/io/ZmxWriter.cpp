@@ -7,9 +7,11 @@
 #include <fstream>
 #include <locale>
 #include <numbers>
+#include <optional>
 #include <sstream>
 #include <stdexcept>
 
+#include "zelt/calc/OAxisSystemCalc.h"
 #include "zelt/calc/OEntrancePupil.h"
 #include "zelt/io/GostNames.h"
 
@@ -94,8 +96,42 @@ struct WriteContext {
   const OEntrancePupil* pupil;    // null unless the stop is an entrance pupil
   bool fieldOnObject;
   std::string catalog;  // in capitals
+  ZmxConditions conditions;
   Warnings warnings;
+  bool fieldInImageSize = false;  // the design field is kept in the image size
+  std::vector<double> fields;     // in the file's units
 };
+
+// True for a system without zones whose field of an object at infinity is kept in the size of
+// its finite image, as the synthesis program keeps the design field of a doublet.
+bool designFieldInImageSize(const WriteContext& ctx) {
+  return ctx.system.zones().empty() && ctx.fieldOnObject && !ctx.object.finite &&
+         ctx.object.h == 0.0 && ctx.image.finite && ctx.image.h != 0.0;
+}
+
+// The field of a zone where the zone set-up keeps it: the real point on the object side, the
+// first image point on the image side.
+double zoneField(const WriteContext& ctx, const OZone& zone) {
+  if (ctx.fieldOnObject) return zone.real.y;
+  return zone.points.empty() ? zone.real.y : zone.points.front().y;
+}
+
+// The fields a reader of the file finds: one per zone; without zones the axis and, when the
+// system has one, its full field. Angles are in degrees; a positive angle of the format is the
+// field the synthesis program traces as the negative object size, so the design field kept in
+// the image size (a magnitude) is written as it stands.
+std::vector<double> fileFields(const WriteContext& ctx) {
+  const bool angle = ctx.fieldOnObject ? !ctx.object.finite : !ctx.image.finite;
+  const double unit = angle ? kDegree : 1.0;
+  std::vector<double> fields;
+  for (const auto& zone : ctx.system.zones()) fields.push_back(zoneField(ctx, *zone) * unit);
+  if (!ctx.system.zones().empty()) return fields;
+  double size = ctx.fieldOnObject ? ctx.object.h : ctx.image.h;
+  if (ctx.fieldInImageSize) size = ctx.image.h;
+  fields.push_back(0.0);
+  if (size != 0.0) fields.push_back(size * unit);
+  return fields;
+}
 
 // Signed refractive index of `gap` at the main wavelength, NaN when it cannot be had.
 double mainIndex(const OSystem& system, const OGuide* gap) {
@@ -156,10 +192,12 @@ void writeAperture(const WriteContext& ctx, ZmxLines& z) {
 
 void writeFieldType(const WriteContext& ctx, ZmxLines& z) {
   const char* fieldType = ctx.fieldOnObject ? (ctx.object.finite ? "1 " : "0 ") : "3 ";
-  z << "FTYP " << fieldType << "0 " << ctx.system.zones().size() << " " << ctx.source.count()
-    << " 0 0 " << (ctx.image.finite ? "0" : "1") << "\n";
+  z << "FTYP " << fieldType << "0 " << ctx.fields.size() << " " << ctx.source.count() << " 0 0 "
+    << (ctx.image.finite ? "0" : "1") << "\n";
 }
 
+// The wavelengths as lists and, for readers of the newer dialect, one numbered line each with
+// the first of them as the primary wavelength.
 void writeWavelengths(const WriteContext& ctx, ZmxLines& z) {
   if (ctx.source.count() == 0) return;
   z << "WAVL";
@@ -167,22 +205,28 @@ void writeWavelengths(const WriteContext& ctx, ZmxLines& z) {
   z << "\nWWGT";
   for (double weight : ctx.source.weights) z << " " << weight;
   z << "\n";
-}
-
-// The field of a zone where the zone set-up keeps it: the real point on the object side, the
-// first image point on the image side.
-double zoneField(const WriteContext& ctx, const OZone& zone) {
-  if (ctx.fieldOnObject) return zone.real.y;
-  return zone.points.empty() ? zone.real.y : zone.points.front().y;
+  for (std::size_t k = 0; k < ctx.source.count(); ++k) {
+    const double weight = k < ctx.source.weights.size() ? ctx.source.weights[k] : 1.0;
+    z << "WAVM " << k + 1 << " " << ctx.source.wavelengths[k] << " " << weight << "\n";
+  }
+  z << "PWAV 1\n";
 }
 
 void writeFields(const WriteContext& ctx, ZmxLines& z) {
-  const bool angle = ctx.fieldOnObject ? !ctx.object.finite : !ctx.image.finite;
   z << "YFLD ";
-  for (const auto& zone : ctx.system.zones()) {
-    z << zoneField(ctx, *zone) * (angle ? kDegree : 1.0) << " ";
-  }
+  for (double y : ctx.fields) z << y << " ";
+  z << "\nXFLN";
+  for (std::size_t j = 0; j < ctx.fields.size(); ++j) z << " 0";
+  z << "\nYFLN";
+  for (double y : ctx.fields) z << " " << y;
   z << "\n";
+}
+
+// The temperature and air pressure the indices belong to, in both dialects of the format.
+void writeConditions(const WriteContext& ctx, ZmxLines& z) {
+  const ZmxConditions& c = ctx.conditions;
+  z << "TEMP " << c.temperature << "\nPRES " << c.pressure << "\n";
+  z << "ENVD " << c.temperature << " " << c.pressure << " 0\n";
 }
 
 // Vignetting as centre and half-width factors of the pupil's y extent, per zone.
@@ -218,6 +262,8 @@ void writeMedium(const WriteContext& ctx, const ONode& node, ZmxLines& z) {
     z << "  GLAS MIRROR\n";
     return;
   }
+  // A gap without a GLAS line is air in the format; naming AIR would make it real air.
+  if (glassNameForCatalog(name, "ZELT") == "AIR") return;
   const std::string written = oneLine(glassNameForCatalog(name, ctx.catalog));
   if (!written.empty()) z << "  GLAS " << written << "\n";
 }
@@ -247,10 +293,36 @@ void writeDiameter(const WriteContext& ctx, const ONode& node, ZmxLines& z) {
   }
 }
 
+// Distance from the last surface to the plane the library traces to for an image on the
+// paraxial focus: the Gaussian image of the main wavelength moved by S'. Empty when the system
+// cannot be calculated.
+std::optional<double> paraxialImageDistance(const OSystem& system) {
+  const auto* axisSystem = dynamic_cast<const OAxisSystem*>(&system);
+  if (axisSystem == nullptr) return std::nullopt;
+  // The calculation fills the system's paraxial record; the record is put back afterwards, so
+  // the written system is left as it was.
+  auto& calculated = const_cast<OAxisSystem&>(*axisSystem);
+  const OParaxial kept = calculated.paraxial;
+  std::optional<double> distance;
+  try {
+    OAxisSystemCalc(calculated).calcParaxial();
+    distance = calculated.image()->S_ + calculated.paraxial.SG.at(0);
+  } catch (const std::exception&) {
+    distance.reset();
+  }
+  calculated.paraxial = kept;
+  if (distance && !std::isfinite(*distance)) return std::nullopt;
+  return distance;
+}
+
 // The distance of the gap into the image: a solve onto the paraxial image, or the image distance.
 void writeImageDistance(const WriteContext& ctx, ZmxLines& z) {
   if (ctx.image.fromParaxial) {
     z << "  MAZH 0 0\n";
+    // Readers that do not solve find the image plane at the distance the solve gives.
+    const std::optional<double> distance =
+        ctx.image.finite ? paraxialImageDistance(ctx.system) : std::nullopt;
+    if (distance) z << "  DISZ " << *distance << "\n";
   } else if (ctx.image.finite) {
     z << "  DISZ " << ctx.image.S_ << "\n";
   } else if (ctx.image.S_ == 0.0) {
@@ -283,13 +355,19 @@ int writeSurfaces(const WriteContext& ctx, ZmxLines& z) {
 
 void writeImageBlock(const WriteContext& ctx, int number, ZmxLines& z) {
   z << "SURF " << number << "\n  TYPE STANDARD\n  DISZ 0\n";
-  if (ctx.image.finite) z << "  DIAM " << ctx.image.h << "\n";
+  // The semi-diameter is a length: an image size that holds the design field angle is none.
+  if (ctx.image.finite && !ctx.fieldInImageSize) z << "  DIAM " << ctx.image.h << "\n";
   z << "  CURV 0\n";
 }
 
 }  // namespace
 
 ZmxText zmxText(const OSystem& system, const std::string& catalog) {
+  return zmxText(system, catalog, ZmxConditions{});
+}
+
+ZmxText zmxText(const OSystem& system, const std::string& catalog,
+                const ZmxConditions& conditions) {
   if (!system.object() || !system.image() || !system.source() || !system.object()->out) {
     throw std::runtime_error("Write ZMX Error: the system is empty (no object, image or source)");
   }
@@ -302,7 +380,12 @@ ZmxText zmxText(const OSystem& system, const std::string& catalog) {
                    dynamic_cast<const OEntrancePupil*>(system.stop()),
                    system.settings().zonesOnObject(),
                    upperCase(oneLine(catalog)),
+                   conditions,
+                   {},
+                   false,
                    {}};
+  ctx.fieldInImageSize = designFieldInImageSize(ctx);
+  ctx.fields = fileFields(ctx);
   ZmxLines z;
   z << "VERS 90609 1 19052\n";
   z << "NAME " << oneLine(system.name) << " " << oneLine(system.text1) << "\n";
@@ -313,6 +396,7 @@ ZmxText zmxText(const OSystem& system, const std::string& catalog) {
   writeWavelengths(ctx, z);
   writeFields(ctx, z);
   writeVignetting(ctx, z);
+  writeConditions(ctx, z);
   writeObjectBlock(ctx, z);
   const int imageNumber = writeSurfaces(ctx, z);
   writeImageBlock(ctx, imageNumber, z);
@@ -320,7 +404,12 @@ ZmxText zmxText(const OSystem& system, const std::string& catalog) {
 }
 
 void writeZmxFile(const OSystem& system, const std::string& path, const std::string& catalog) {
-  const ZmxText zmx = zmxText(system, catalog);
+  writeZmxFile(system, path, catalog, ZmxConditions{});
+}
+
+void writeZmxFile(const OSystem& system, const std::string& path, const std::string& catalog,
+                  const ZmxConditions& conditions) {
+  const ZmxText zmx = zmxText(system, catalog, conditions);
   if (path.empty()) throw std::runtime_error("Write ZMX Error: no file name given");
   {
     std::ofstream file(path, std::ios::binary | std::ios::trunc);

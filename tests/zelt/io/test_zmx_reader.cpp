@@ -262,3 +262,14 @@ TEST(ZmxReader, DamagedCopiesAreReadOrRefusedCleanly) {
     }
   }
 }
+
+// GCAT names the maker (HOYA); the catalog was read under its dated file name.
+TEST(ZmxReader, CatalogNamesMatchDatedCatalogFiles) {
+  readCatalogOnce("SCHOTT.AGF");
+  readCatalogOnce("HOYA20220711_include_obsolete.agf");
+  const std::string file = kData + "/lenses/thorlabs/AC254-060-A.zmx";
+  const int status = ZELT_System_Read_Zmx_File(file.c_str());
+  ASSERT_EQ(status, 0) << errorText(status);
+  EXPECT_EQ(getGlass(1), "E-BAF11");
+  EXPECT_EQ(getGlass(2), "FD10");
+}

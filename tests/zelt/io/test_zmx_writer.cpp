@@ -40,18 +40,26 @@ TEST(ZmxWriter, DoubletGivesEveryLineInOrder) {
       "NOTE 0 ",
       "ENPD 22.86",
       "GCAT SCHOTT",
-      "FTYP 0 0 0 3 0 0 0",
+      "FTYP 0 0 2 3 0 0 0",  // the axis and the design field
       "WAVL 0.5875618 0.4861327 0.6562725",
       "WWGT 1 1 1",
-      "YFLD ",
+      "WAVM 1 0.5875618 1",
+      "WAVM 2 0.4861327 1",
+      "WAVM 3 0.6562725 1",
+      "PWAV 1",
+      "YFLD 0 1 ",
+      "XFLN 0 0",
+      "YFLN 0 1",
       "ZVCY ",
       "ZVDY ",
+      "TEMP 20",
+      "PRES 1",
+      "ENVD 20 1 0",
       "SURF 0",
       "  TYPE STANDARD",
       "  DISZ INFINITY",
       "  DIAM 0",
       "  CURV 0",
-      "  GLAS AIR",
       "SURF 1",
       "  TYPE STANDARD",
       "  STOP",
@@ -69,15 +77,20 @@ TEST(ZmxWriter, DoubletGivesEveryLineInOrder) {
       "  TYPE STANDARD",
       "  DIAM 11.43 1 0 0 1",
       "  CURV -0.007798487093503861",
-      "  GLAS AIR",
       "  MAZH 0 0",
+      "  DISZ 97.16",  // the paraxial focus the library traces to
       "SURF 4",
       "  TYPE STANDARD",
       "  DISZ 0",
-      "  DIAM 0.017453292519943295",
-      "  CURV 0",
+      "  CURV 0",  // no semi-diameter: the image size holds the field angle
   };
-  EXPECT_EQ(writeLines("SCHOTT"), expected);
+  readCatalogOnce("SCHOTT.AGF");
+  auto lines = writeLines("SCHOTT");
+  ASSERT_EQ(lines.size(), expected.size());
+  // The focal distance to the last digits is the calculation's; the writer only passes it on.
+  ASSERT_EQ(lines[43].substr(0, 12), "  DISZ 97.16");
+  lines[43] = "  DISZ 97.16";
+  EXPECT_EQ(lines, expected);
 }
 
 TEST(ZmxWriter, GostNamesFollowTheTargetCatalog) {
@@ -85,25 +98,21 @@ TEST(ZmxWriter, GostNamesFollowTheTargetCatalog) {
   gost.glass1 = "ТК9";
   gost.glass2 = "СТК9";
   buildDoublet(gost);
-  EXPECT_EQ(glassLines(writeLines("ZELT")),
-            (std::vector<std::string>{"AIR", "TK9", "CTK9", "AIR"}));
-  EXPECT_EQ(glassLines(writeLines("GOST")),
-            (std::vector<std::string>{"AIR", "TK9", "STK9", "AIR"}));
+  // Air gaps have no GLAS line in any catalog: the format's default medium is air.
+  EXPECT_EQ(glassLines(writeLines("ZELT")), (std::vector<std::string>{"TK9", "CTK9"}));
+  EXPECT_EQ(glassLines(writeLines("GOST")), (std::vector<std::string>{"TK9", "STK9"}));
   // A catalog name in small letters is the same catalog; the file names it in capitals.
   const auto lzos = writeLines("lzos");
   EXPECT_EQ(lzos[4], "GCAT LZOS");
-  EXPECT_EQ(glassLines(lzos), (std::vector<std::string>{"LZ_AIR", "LZ_TK9", "LZ_CTK9", "LZ_AIR"}));
+  EXPECT_EQ(glassLines(lzos), (std::vector<std::string>{"LZ_TK9", "LZ_CTK9"}));
   // Names outside the table and other catalogs keep the Cyrillic spelling.
-  EXPECT_EQ(glassLines(writeLines("SCHOTT")),
-            (std::vector<std::string>{"AIR", "ТК9", "СТК9", "AIR"}));
+  EXPECT_EQ(glassLines(writeLines("SCHOTT")), (std::vector<std::string>{"ТК9", "СТК9"}));
   // Rows whose two Latin spellings differ, one with Cyrillic letters kept in the GOST spelling.
   gost.glass1 = "МGF2Н2";
   gost.glass2 = "ИКС25";
   buildDoublet(gost);
-  EXPECT_EQ(glassLines(writeLines("ZELT")),
-            (std::vector<std::string>{"AIR", "MGF2H2", "IRG25", "AIR"}));
-  EXPECT_EQ(glassLines(writeLines("GOST")),
-            (std::vector<std::string>{"AIR", "MGF2Н2", "IKS25", "AIR"}));
+  EXPECT_EQ(glassLines(writeLines("ZELT")), (std::vector<std::string>{"MGF2H2", "IRG25"}));
+  EXPECT_EQ(glassLines(writeLines("GOST")), (std::vector<std::string>{"MGF2Н2", "IKS25"}));
 }
 
 TEST(ZmxWriter, ConicLineCarriesTheConicConstant) {
@@ -128,11 +137,14 @@ TEST(ZmxWriter, FiniteObjectAndFloatingStop) {
   ZELT_Throw_On_Error(ZELT_Image_Set_S_(95.5));
   const auto lines = writeLines("SCHOTT");
   EXPECT_EQ(lines[3], "FLOA");
-  EXPECT_EQ(lines[5], "FTYP 1 0 0 3 0 0 0");
-  EXPECT_EQ(lines[13], "  DISZ 250");
+  EXPECT_EQ(lines[5], "FTYP 1 0 1 3 0 0 0");  // the axis only: the object has no size
+  EXPECT_EQ(lines[14], "YFLN 0");
+  EXPECT_EQ(lines[22], "  DISZ 250");
   // The floating stop's half-height is the diameter of its surface.
-  EXPECT_EQ(lines[20], "  DIAM 9.5");
-  EXPECT_EQ(lines[35], "  DISZ 95.5");
+  EXPECT_EQ(lines[28], "  DIAM 9.5");
+  EXPECT_EQ(lines[42], "  DISZ 95.5");
+  // A finite image on the object side keeps its size as the image's semi-diameter.
+  EXPECT_EQ(lines[46], "  DIAM 0.017453292519943295");
 }
 
 TEST(ZmxWriter, WarningComesAfterTheCompleteFile) {
@@ -170,5 +182,5 @@ TEST(ZmxWriter, LineBreaksInNamesCannotStartLines) {
   ZELT_Throw_On_Error(ZELT_System_Set_Name("two\nlines"));
   const auto lines = writeLines("SCHOTT");
   EXPECT_EQ(lines[1], "NAME two lines ");
-  EXPECT_EQ(glassLines(lines)[2], "SF5 SURF 9");
+  EXPECT_EQ(glassLines(lines).at(1), "SF5 SURF 9");
 }

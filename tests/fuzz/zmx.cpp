@@ -1,0 +1,19 @@
+// Fuzz harness: the ZMX lens reader through its export; a system it accepts must then survive the
+// paraxial calculation, ray traces and the aberration tables (each may fail, never crash).
+
+#include <cstddef>
+#include <cstdint>
+
+#include "tests/fuzz/FuzzSupport.h"
+#include "zelt/api/zelt_api.h"
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  zelt::fuzz::readLensCatalogs();
+  return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string path = zelt::fuzz::writeScratchFile("fuzz.zmx", data, size);
+  if (ZELT_System_Read_Zmx_File(path.c_str()) == 0) zelt::fuzz::calculateReadSystem();
+  return 0;
+}
