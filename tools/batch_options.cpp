@@ -180,6 +180,10 @@ void addOutputFlags(CLI::App& app, Options& o) {
   app.add_flag("--aberrations", o.aberrations,
                "print the aberration tables of doublet --row instead of the list");
   app.add_option("--zmx", o.zmxPath, "save doublet --row as a ZMX lens file")->type_name("FILE");
+  app.add_option("--opj", o.opjPath, "save doublet --row as an OPJ project file")
+      ->type_name("FILE");
+  app.add_option("--txt", o.txtPath, "write the text report of doublet --row")->type_name("FILE");
+  app.add_option("--osm", o.osmPath, "save doublet --row as an OSM file")->type_name("FILE");
   addValue(app, "--row", "K", "1-based row of the doublet to show or save (default 1)",
            [&o](const std::string& text) { o.row = parseRow(text); });
 }

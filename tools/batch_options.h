@@ -28,6 +28,9 @@ struct Options {
   bool help = false;
   bool aberrations = false;  ///< print the aberration tables of the chosen row instead of the list
   std::string zmxPath;       ///< save the chosen row as a ZMX lens file
+  std::string opjPath;       ///< save the chosen row as an OPJ project file
+  std::string txtPath;       ///< write the text report of the chosen row
+  std::string osmPath;       ///< save the chosen row as an OSM file
   int row = 1;               ///< 1-based row of the result list for --aberrations and --zmx
 };
 

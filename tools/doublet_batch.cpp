@@ -3,11 +3,13 @@
 #include <iostream>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "batch_aberrations.h"
 #include "batch_options.h"
 #include "batch_output.h"
+#include "synthesis/doublet_files.h"
 
 namespace {
 
@@ -32,6 +34,19 @@ void printResults(const std::vector<synthesis::DoubletResult>& results, const ba
   batch::printRows(rows, o.format, std::cout);
 }
 
+// Saves the chosen doublet in every format asked for, as the main window's save commands do.
+void saveFiles(const std::vector<synthesis::DoubletResult>& results, const batch::Options& o) {
+  using Save = void (*)(const synthesis::DoubletResult&, const std::string&);
+  const std::pair<const std::string*, Save> files[] = {
+      {&o.zmxPath, [](const auto& d, const auto& path) { synthesis::saveDoubletZmx(d, path); }},
+      {&o.opjPath, synthesis::saveDoubletOpj},
+      {&o.txtPath, synthesis::saveDoubletTxt},
+      {&o.osmPath, synthesis::saveDoubletOsm}};
+  for (const auto& [path, save] : files) {
+    if (!path->empty()) save(chosenRow(results, o), *path);
+  }
+}
+
 int run(const batch::Options& o) {
   synthesis::DoubletSynthesis core;
   core.lambda0 = o.calculation.lambda0;
@@ -48,8 +63,7 @@ int run(const batch::Options& o) {
   // The search and design run exactly as the main window's "Вычислить" does.
   synthesis::runCalculation(core, o.calculation);
   printResults(core.results, o);
-  // Saved as the main window's "Сохранить в ZMX" does.
-  if (!o.zmxPath.empty()) synthesis::saveDoubletZmx(chosenRow(core.results, o), o.zmxPath);
+  saveFiles(core.results, o);
   return 0;
 }
 

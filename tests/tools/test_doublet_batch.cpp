@@ -121,20 +121,34 @@ TEST(DoubletBatch, EveryRealCatalogGivesDoublets) {
   }
 }
 
-TEST(DoubletBatch, SavesTheChosenRowAsZmx) {
-  const std::string path = ::testing::TempDir() + "batch_row2.zmx";
-  std::remove(path.c_str());
-  ASSERT_EQ(batch("--zmx " + path + " --row 2").status, 0);
-  FILE* file = std::fopen(path.c_str(), "r");
-  ASSERT_NE(file, nullptr);
-  char head[64] = {};
-  std::fread(head, 1, sizeof head - 1, file);
-  std::fclose(file);
-  EXPECT_EQ(std::string(head).substr(0, 18), "VERS 90609 1 19052");
-  EXPECT_NE(std::string(head).find("NAME Cemented Doublet"), std::string::npos);
+// Returns the whole content of a file, empty when it cannot be read.
+std::string fileText(const std::string& path) {
+  std::string text;
+  if (FILE* file = std::fopen(path.c_str(), "rb")) {
+    char buffer[4096];
+    while (std::size_t n = std::fread(buffer, 1, sizeof buffer, file)) text.append(buffer, n);
+    std::fclose(file);
+  }
+  return text;
+}
+
+TEST(DoubletBatch, SavesTheChosenRowInEveryFormat) {
+  const std::string base = ::testing::TempDir() + "batch_row2.";
+  for (const char* ext : {"zmx", "opj", "txt", "osm"}) std::remove((base + ext).c_str());
+  ASSERT_EQ(batch("--row 2 --zmx " + base + "zmx --opj " + base + "opj --txt " + base +
+                  "txt --osm " + base + "osm")
+                .status,
+            0);
+  const std::string zmx = fileText(base + "zmx");
+  EXPECT_EQ(zmx.substr(0, 18), "VERS 90609 1 19052");
+  EXPECT_NE(zmx.find("NAME Cemented Doublet"), std::string::npos);
+  EXPECT_EQ(fileText(base + "txt").substr(0, 16), "Cemented Doublet");
+  EXPECT_FALSE(fileText(base + "opj").empty());
+  EXPECT_FALSE(fileText(base + "osm").empty());
   // A row past the result list, or a file that cannot be written, fails with status 1.
-  EXPECT_EQ(batch("--zmx " + path + " --row 99").status, 1);
+  EXPECT_EQ(batch("--zmx " + base + "zmx --row 99").status, 1);
   EXPECT_EQ(batch("--zmx /nonexistent/dir/x.zmx").status, 1);
+  EXPECT_EQ(batch("--osm /nonexistent/dir/x.osm").status, 1);
 }
 
 TEST(DoubletBatch, PrintsTracedAberrations) {
