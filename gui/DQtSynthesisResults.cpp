@@ -248,7 +248,8 @@ void DQtSynthesis::OnZMX() {
                                    QStringLiteral("untitled.zmx"), QStringLiteral("Zemax (*.zmx)"));
   if (path.isEmpty()) return;
   try {
-    synthesis::saveDoubletZmx(*result, path.toStdString(), m_catalogName);
+    // The GCAT line names the catalogs the two glasses came from, several loaded or one.
+    synthesis::saveDoubletZmx(*result, path.toStdString());
   } catch (const std::exception& e) {
     showError(QString::fromUtf8(e.what()));
   }
