@@ -217,6 +217,8 @@ void TestMainWindow::rowClickShowsDoubletAfterSorting() {
   QVERIFY(aberration->isVisible());
   QCOMPARE(aberration->item(0, 1)->text(), formatNumber(r.longitudinal[4], 6));
   QCOMPARE(aberration->item(4, 0)->text(), formatNumber(0.0, 6));
+  // A shown doublet must not push the window beyond a 1600 x 1000 screen.
+  QVERIFY(w.minimumSizeHint().width() <= 1600 && w.minimumSizeHint().height() <= 1000);
 }
 
 void TestMainWindow::failedCalculationEmptiesTable() {
