@@ -6,7 +6,6 @@
 #include <limits>
 #include <stdexcept>
 
-#include "synthesis/doublet_synthesis.h"
 #include "synthesis/glass_partial_dispersion.h"
 
 namespace plot {
@@ -47,11 +46,9 @@ void widen(double& low, double& high) {
 
 }  // namespace
 
-void noteCatalogOrigins(CatalogOrigins& origins, const std::string& path) {
-  synthesis::GlassCatalog file;
-  synthesis::readAgfFile(path, file);
-  const std::string catalog = synthesis::catalogBaseName(path);
-  for (const auto& entry : file) origins[entry.first] = catalog;
+void noteCatalogOrigins(CatalogOrigins& origins, const synthesis::GlassCatalog& loaded,
+                        const std::string& catalogName) {
+  for (const auto& entry : loaded) origins[entry.first] = catalogName;
 }
 
 void fillPlotData(GlassPlotData& data, const synthesis::GlassCatalog& catalog,

@@ -53,8 +53,9 @@ struct GlassPlotData {
   std::size_t size() const { return names.size(); }
 };
 
-/// Records every glass of the AGF file at `path` as coming from the catalog of that file.
-void noteCatalogOrigins(CatalogOrigins& origins, const std::string& path);
+/// Records every glass of `loaded` as coming from the catalog named `catalogName`.
+void noteCatalogOrigins(CatalogOrigins& origins, const synthesis::GlassCatalog& loaded,
+                        const std::string& catalogName);
 
 /// Empties the per-glass lists and fills them from `catalog` at `lines`. A glass whose index,
 /// Abbe number or thermo-optical value cannot be computed is left out.
