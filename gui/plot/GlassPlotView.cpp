@@ -59,8 +59,16 @@ GlassPlotView::GlassPlotView(QCustomPlot* plot) : QObject(plot), m_plot(plot) {
 
 void GlassPlotView::clear() {
   m_plot->clearGraphs();
-  m_plot->clearItems();
+  for (std::size_t i = 0; i < m_labelsShown; ++i) m_labels[i]->setVisible(false);
+  m_labelsShown = 0;
   m_points.clear();
+}
+
+QCPItemText* GlassPlotView::nextLabel() {
+  if (m_labelsShown == m_labels.size()) m_labels.push_back(new QCPItemText(m_plot));
+  QCPItemText* label = m_labels[m_labelsShown++];
+  label->setVisible(true);
+  return label;
 }
 
 void GlassPlotView::setAxisLabels(const QString& x, const QString& y) {
@@ -86,7 +94,7 @@ void GlassPlotView::addSeries(const GlassSeries& series, const QColor& colour) {
   graph->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssDisc, kDiscSize));
   const QFont font(m_plot->window()->font().family(), kLabelPointSize);
   for (std::size_t i = 0; i < series.points.size(); ++i) {
-    auto* label = new QCPItemText(m_plot);
+    QCPItemText* label = nextLabel();
     label->position->setCoords(series.points[i].x, series.points[i].y);
     label->setText(QString::fromStdString(series.names[i]));
     label->setFont(font);
@@ -117,7 +125,7 @@ int GlassPlotView::pointCount(int index) const {
 }
 
 int GlassPlotView::itemCount() const {
-  return m_plot->itemCount();
+  return static_cast<int>(m_labelsShown);
 }
 
 PlotRanges GlassPlotView::ranges() const {

@@ -11,6 +11,7 @@
 #include "gui/plot/GlassPlotData.h"
 
 class QCustomPlot;
+class QCPItemText;
 class QPoint;
 class QWidget;
 
@@ -43,7 +44,7 @@ class GlassPlotView : public QObject {
   int graphCount() const;
   /// Returns the number of data points of graph `index`.
   int pointCount(int index) const;
-  /// Returns the number of text items.
+  /// Returns the number of glass names shown.
   int itemCount() const;
   /// Returns the axis ranges shown.
   PlotRanges ranges() const;
@@ -61,6 +62,7 @@ class GlassPlotView : public QObject {
   explicit GlassPlotView(QCustomPlot* plot);
   void showExportMenu(const QPoint& position);
   void restoreDrawnRanges();
+  QCPItemText* nextLabel();
 
   struct LabelledPoint {
     PlotPoint point;
@@ -70,6 +72,10 @@ class GlassPlotView : public QObject {
   QCustomPlot* m_plot;
   PlotRanges m_drawnRanges;
   std::vector<LabelledPoint> m_points;
+  // Names are hidden and reused rather than deleted: a redraw of a few thousand glasses would
+  // otherwise spend most of its time making and unmaking plot items.
+  std::vector<QCPItemText*> m_labels;
+  std::size_t m_labelsShown = 0;
 };
 
 }  // namespace plot
