@@ -123,10 +123,15 @@ void saveDoubletZmx(const DoubletResult& doublet, const std::string& path,
   check(ZELT_System_Write_Zmx_File(path.c_str(), catalogName.c_str()));
 }
 
-std::string catalogBaseName(const std::string& path) {
-  const auto slash = path.find_last_of("/\\");
-  const std::string file = slash == std::string::npos ? path : path.substr(slash + 1);
-  return file.substr(0, file.find('.'));
+void saveDoubletZmx(const DoubletResult& doublet, const std::string& path) {
+  saveDoubletZmx(doublet, path, glassCatalogs(doublet));
+}
+
+std::string glassCatalogs(const DoubletResult& doublet) {
+  const std::string& first = doublet.glass1.catalog;
+  const std::string& second = doublet.glass2.catalog;
+  if (first.empty() || first == second) return second;
+  return second.empty() ? first : first + " " + second;
 }
 
 }  // namespace synthesis

@@ -76,8 +76,12 @@ struct DoubletResult {
 void saveDoubletZmx(const DoubletResult& doublet, const std::string& path,
                     const std::string& catalogName);
 
-/// Returns the catalog name of an AGF file: its file name without folder, up to the first dot.
-std::string catalogBaseName(const std::string& path);
+/// Builds `doublet` in the optics library and writes it as a ZMX lens file whose GCAT line names
+/// the catalogs its two glasses came from.
+void saveDoubletZmx(const DoubletResult& doublet, const std::string& path);
+
+/// Returns the catalogs of origin of the doublet's glasses, blank-separated, each named once.
+std::string glassCatalogs(const DoubletResult& doublet);
 
 /// Returns the relative pupil zones of the aberration lists, from the axis to the rim.
 const std::array<double, 5>& pupilZones();

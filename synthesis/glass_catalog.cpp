@@ -57,7 +57,7 @@ void store(GlassRecord& glass, GlassCatalog& catalog) {
 
 }  // namespace
 
-void readAgfText(std::string text, GlassCatalog& catalog) {
+void readAgfText(std::string text, GlassCatalog& catalog, const std::string& origin) {
   AgfScanner scanner(std::move(text));
   GlassRecord pending;
   bool hasPending = false;
@@ -66,6 +66,7 @@ void readAgfText(std::string text, GlassCatalog& catalog) {
     if (token == "NM") {
       if (hasPending) store(pending, catalog);
       pending = GlassRecord{};
+      pending.catalog = origin;
       hasPending = true;
       readNameLine(scanner.restOfLine(), pending);
     } else if (token == "ED") {
@@ -85,7 +86,13 @@ void readAgfFile(const std::string& path, GlassCatalog& catalog) {
   if (path.empty()) throw std::runtime_error("Не задан файл c данными оптических стекол");
   const auto bytes = zelt::text::readFileBytes(path);
   if (!bytes) throw std::runtime_error("Файл c данными оптических стекол отсутствует");
-  readAgfText(zelt::text::decodeText(*bytes), catalog);
+  readAgfText(zelt::text::decodeText(*bytes), catalog, catalogBaseName(path));
+}
+
+std::string catalogBaseName(const std::string& path) {
+  const auto slash = path.find_last_of("/\\");
+  const std::string file = slash == std::string::npos ? path : path.substr(slash + 1);
+  return file.substr(0, file.find('.'));
 }
 
 }  // namespace synthesis

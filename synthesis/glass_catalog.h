@@ -39,6 +39,7 @@ struct GlassRecord {
   std::vector<double> thermal;     ///< TD: D0, D1, D2, E0, E1, λtk [um], Tref [°C]
   std::vector<double> extra;       ///< ED; the first is α, thermal expansion [1e-6/°C]
   GlassEnvironment environment;
+  std::string catalog;  ///< catalog of origin: base name of the AGF file the glass was read from
 
   /// Returns the index relative to the environment's air at `lambda` [um] and temperature `t`.
   double refractiveIndex(double lambda, double t) const;
@@ -59,7 +60,11 @@ using GlassCatalog = std::map<std::string, GlassRecord>;
 /// Throws std::runtime_error with the user's message when the path is empty or the file is missing.
 void readAgfFile(const std::string& path, GlassCatalog& catalog);
 
-/// Reads AGF text (already decoded to 8-bit with LF line ends) into `catalog`.
-void readAgfText(std::string text, GlassCatalog& catalog);
+/// Reads AGF text (already decoded to 8-bit with LF line ends) into `catalog`; every glass read
+/// remembers `origin` as its catalog.
+void readAgfText(std::string text, GlassCatalog& catalog, const std::string& origin = {});
+
+/// Returns the catalog name of an AGF file: its file name without folder, up to the first dot.
+std::string catalogBaseName(const std::string& path);
 
 }  // namespace synthesis

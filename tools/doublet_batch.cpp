@@ -40,8 +40,7 @@ void saveRow(const std::vector<synthesis::DoubletResult>& results, const batch::
     throw std::runtime_error("--row " + std::to_string(o.zmxRow) + ": the search found " +
                              std::to_string(results.size()) + " doublets");
   }
-  synthesis::saveDoubletZmx(results[o.zmxRow - 1], o.zmxPath,
-                            synthesis::catalogBaseName(o.catalogs.back()));
+  synthesis::saveDoubletZmx(results[o.zmxRow - 1], o.zmxPath);
 }
 
 int run(const batch::Options& o) {

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <fstream>
 #include <string>
 
-#include "synthesis/doublet_synthesis.h"
+#include "synthesis/doublet_calculation.h"
 #include "zelt/api/zelt_api.h"
 
 namespace {
@@ -119,6 +121,34 @@ TEST(DoubletInLibrary, LostRaysGiveNaNNeverStaleNumbers) {
   EXPECT_TRUE(std::isnan(r.transverse[4]));
   EXPECT_TRUE(std::isnan(r.coma));
   EXPECT_TRUE(std::isfinite(r.longitudinal[1]));
+}
+
+// With two makers' catalogs loaded, the saved file names the catalog each glass came from.
+TEST(DoubletInLibrary, SavedFileNamesTheCatalogsOfItsGlasses) {
+  synthesis::DoubletSynthesis core;
+  for (const char* file : {"SCHOTT.AGF", "OHARA.agf"}) {
+    core.catalogPath = std::string(ZELT_TEST_DATA) + "/catalogs/" + file;
+    core.readAgfCatalog();
+  }
+  EXPECT_EQ(core.catalog.at("N-BK7").catalog, "SCHOTT");
+  EXPECT_EQ(core.catalog.at("S-TIH6").catalog, "OHARA");
+  synthesis::CalculationInputs inputs;
+  inputs.mode = synthesis::SearchMode::Pair;
+  inputs.glass1 = "N-BK7";
+  inputs.glass2 = "S-TIH6";
+  inputs.indexFilter = inputs.abbeFilter = false;
+  synthesis::runCalculation(core, inputs);
+  ASSERT_EQ(core.results.size(), 1u);
+  EXPECT_EQ(synthesis::glassCatalogs(core.results[0]), "SCHOTT OHARA");
+
+  const std::string path = ::testing::TempDir() + "two_catalogs.zmx";
+  synthesis::saveDoubletZmx(core.results[0], path);
+  std::ifstream in(path);
+  std::string line;
+  while (std::getline(in, line) && line.rfind("GCAT", 0) != 0) {
+  }
+  EXPECT_EQ(line, "GCAT SCHOTT OHARA");
+  std::remove(path.c_str());
 }
 
 }  // namespace

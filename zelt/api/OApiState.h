@@ -1,9 +1,11 @@
 #pragma once
-// The single state behind the exported functions: the current system and the error list.
+// The single state behind the exported functions: the current system, its aberration tables and
+// the error list.
 
 #include <string>
 #include <vector>
 
+#include "zelt/calc/OAberration.h"
 #include "zelt/model/OAxisSystem.h"
 
 namespace zelt {
@@ -12,6 +14,7 @@ namespace zelt {
 struct OApiState {
   OAxisSystem system;
   std::vector<std::string> errors;  // every failure message, in order; never shortened
+  OAberration aberration{system};   // aberration tables of the current system
 };
 
 /// Returns the library state, creating it on the first call.

@@ -188,6 +188,23 @@ ZELT_API int ZELT_Ray_Trace_Path(double fieldX, double fieldY, double pupilX, do
 /// the next one when it stands in front of the system. Otherwise `sd` is left unchanged.
 ZELT_API int ZELT_Stop_Get_SD(double& sd);
 
+// ---- Aberration --------------------------------------------------------------------------------
+
+/// Computes real-ray aberration tables of the current system over five field points (0 the axis,
+/// 4 the full field), the wavelengths up to the first longest one and nine meridional pupil
+/// points. Needs a paraxial calculation for the current wavelengths, a stop and an image at a
+/// finite distance. A ray that fails anywhere ends it with the ray's message.
+ZELT_API int ZELT_Calc_Aberration();
+/// Copies the longitudinal aberration on the axis at wavelength `w`: nine values, element 0 the
+/// upper pupil rim, 4 the pupil centre, 8 the lower rim.
+ZELT_API int ZELT_Aberration_Get_Longitudinale_Aberration(int w, std::vector<double>& out);
+/// Copies the transverse aberration at wavelength `w` and field point `field` (0..4), measured
+/// from the main wavelength's chief ray: nine values in the pupil order above.
+ZELT_API int ZELT_Aberration_Get_Transverse_Aberration(int w, int field, std::vector<double>& out);
+/// Copies the wave aberration, in waves of the main wavelength, at wavelength `w` and field point
+/// `field`: nine values in the pupil order above, 0 at the pupil centre.
+ZELT_API int ZELT_Aberration_Get_Wave_Aberration(int w, int field, std::vector<double>& out);
+
 // ---- Files -------------------------------------------------------------------------------------
 
 /// Writes the current system as a Zemax ZMX lens file at `file`, naming its glasses for the glass

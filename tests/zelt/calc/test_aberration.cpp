@@ -1,0 +1,295 @@
+// Aberration tables checked against physics: a perfect mirror, symmetry on the axis, an exact
+// axis crossing, third-order scaling, single traced rays, and the refusals.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <type_traits>
+#include <vector>
+
+#include <unistd.h>
+
+#include "zelt/api/zelt_api.h"
+
+namespace {
+
+static_assert(std::is_same_v<decltype(&ZELT_Aberration_Get_Transverse_Aberration),
+                             int (*)(int, int, std::vector<double>&)>);
+static_assert(std::is_same_v<decltype(&ZELT_Aberration_Get_Longitudinale_Aberration),
+                             int (*)(int, std::vector<double>&)>);
+
+std::string messageOf(int status) {
+  char buffer[256] = "";
+  ZELT_Get_Error(status, buffer);
+  return buffer;
+}
+
+#define EXPECT_OK(call)                          \
+  do {                                           \
+    const int status_ = (call);                  \
+    EXPECT_EQ(status_, 0) << messageOf(status_); \
+  } while (0)
+
+// Relative pupil of the table elements, upper rim first.
+const double kPupil[9] = {1.0,  std::sqrt(0.75), std::sqrt(0.5),   0.5, 0.0,
+                          -0.5, -std::sqrt(0.5), -std::sqrt(0.75), -1.0};
+
+std::vector<double> transverse(int w, int field) {
+  std::vector<double> row;
+  EXPECT_OK(ZELT_Aberration_Get_Transverse_Aberration(w, field, row));
+  return row;
+}
+std::vector<double> longitudinal(int w) {
+  std::vector<double> row;
+  EXPECT_OK(ZELT_Aberration_Get_Longitudinale_Aberration(w, row));
+  return row;
+}
+std::vector<double> wave(int w, int field) {
+  std::vector<double> row;
+  EXPECT_OK(ZELT_Aberration_Get_Wave_Aberration(w, field, row));
+  return row;
+}
+
+// Plano-convex singlet, convex side to an object at infinity, stop on the first surface, image on
+// the paraxial focus; `indices` one per wavelength of `waves`.
+// With `leadingPlane` a plane in air stands 10 mm in front of the lens.
+void buildSinglet(double radius, double thickness, double pupilRadius,
+                  const std::vector<double>& waves, const std::vector<double>& indices,
+                  bool leadingPlane = false) {
+  const int lens = leadingPlane ? 2 : 1;
+  EXPECT_OK(ZELT_System_Create_Base());
+  for (int i = 0; i < lens + 1; ++i) EXPECT_OK(ZELT_System_Append_Surface());
+  if (leadingPlane) EXPECT_OK(ZELT_Surface_Set_Thickness(1, 10.0));
+  EXPECT_OK(ZELT_Surface_Set_Curvature(lens, 1.0 / radius));
+  EXPECT_OK(ZELT_Surface_Set_Thickness(lens, thickness));
+  EXPECT_OK(ZELT_Surface_Set_And_Create_Glass(lens, "GLASS", indices));
+  EXPECT_OK(ZELT_Source_Set_Wavelength(0, waves[0]));
+  for (std::size_t i = 1; i < waves.size(); ++i) EXPECT_OK(ZELT_Source_Append_Wave(waves[i], 1));
+  EXPECT_OK(ZELT_Object_Set_Type(false));
+  EXPECT_OK(ZELT_Object_Set_Size(0.05));
+  EXPECT_OK(ZELT_Image_Set_Type(true));
+  EXPECT_OK(ZELT_Image_Set_Distance_Type(true));
+  EXPECT_OK(ZELT_Stop_Set_Surface_Num(lens));
+  EXPECT_OK(ZELT_Stop_Set(pupilRadius, 'p'));
+}
+
+const std::vector<double> kWaves{0.5876, 0.4861, 0.6563};
+const std::vector<double> kBk7{1.5168, 1.5224, 1.5143};
+
+// A paraboloid mirror, read from a lens file because only such a file makes a surface reflect.
+void buildParaboloid(double focal, double pupilRadius) {
+  const auto path = std::filesystem::temp_directory_path() /
+                    ("zelt_paraboloid_" + std::to_string(getpid()) + ".zmx");
+  {
+    std::ofstream zmx(path);
+    zmx << "VERS 120928 15 30221\nMODE SEQ\nNAME PARABOLOID\nUNIT MM X W X CM MR CPMM\n"
+           "ENPD 20\nWAVM 1 5.5E-1 1\nWAVM 2 4.5E-1 1\nWAVM 3 6.5E-1 1\nPWAV 1\n"
+           "SURF 0\n  TYPE STANDARD\n  CURV 0.0 0 0 0 0 \"\"\n  DISZ INFINITY\n"
+           "SURF 1\n  STOP\n  TYPE STANDARD\n  CURV 0.0 0 0 0 0 \"\"\n  GLAS MIRROR\n"
+           "  DISZ -100\n"
+           "SURF 2\n  TYPE STANDARD\n  CURV 0.0 0 0 0 0 \"\"\n  DISZ 0\n";
+  }
+  EXPECT_OK(ZELT_System_Read_Zmx_File(path.c_str()));
+  std::filesystem::remove(path);
+  bool mirror = false;
+  EXPECT_OK(ZELT_Surface_Is_Mirror(1, &mirror));
+  ASSERT_TRUE(mirror);
+  EXPECT_OK(ZELT_Surface_Set_Curvature(1, -0.5 / focal));
+  EXPECT_OK(ZELT_Surface_Set_Conic(1, 1.0));
+  EXPECT_OK(ZELT_Surface_Set_Thickness(1, -focal));
+  EXPECT_OK(ZELT_Object_Set_Type(false));
+  EXPECT_OK(ZELT_Object_Set_Size(0.01));
+  EXPECT_OK(ZELT_Image_Set_Type(true));
+  EXPECT_OK(ZELT_Image_Set_Distance_Type(true));
+  EXPECT_OK(ZELT_Image_Set_S_(0.0));
+  EXPECT_OK(ZELT_Stop_Set(pupilRadius, 'p'));
+}
+
+TEST(Aberration, ParaboloidMirrorFocusesTheAxialBeamPerfectly) {
+  buildParaboloid(200.0, 40.0);
+  EXPECT_OK(ZELT_Calc_Paraxial());
+  EXPECT_OK(ZELT_Calc_Aberration());
+  for (int w = 0; w < 3; ++w) {
+    const std::vector<double> t = transverse(w, 0), la = longitudinal(w), wv = wave(w, 0);
+    ASSERT_EQ(t.size(), 9u);
+    for (int k = 0; k < 9; ++k) {
+      EXPECT_NEAR(t[k], 0.0, 1e-10) << w << " " << k;
+      EXPECT_NEAR(la[k], 0.0, 1e-8) << w << " " << k;
+      EXPECT_NEAR(wv[k], 0.0, 1e-6) << w << " " << k;
+      EXPECT_TRUE(std::isfinite(wave(w, 4)[k]));  // κ of a chief ray with no neighbour is 0
+    }
+  }
+}
+
+TEST(Aberration, AxialBeamIsSymmetricForEveryWavelength) {
+  buildSinglet(51.5, 5.0, 10.0, kWaves, kBk7);
+  EXPECT_OK(ZELT_Calc_Paraxial());
+  EXPECT_OK(ZELT_Calc_Aberration());
+  EXPECT_NEAR(transverse(0, 0)[4], 0.0, 1e-15);
+  for (int w = 0; w < 3; ++w) {
+    const std::vector<double> t = transverse(w, 0), la = longitudinal(w), wv = wave(w, 0);
+    EXPECT_EQ(wv[4], 0.0);
+    EXPECT_GT(std::fabs(t[0]), 1e-3);  // a singlet at f/2.5 has plenty of spherical aberration
+    for (int k = 0; k < 4; ++k) {
+      EXPECT_NEAR(t[k] - t[4], -(t[8 - k] - t[4]), 1e-12) << w << " " << k;
+      EXPECT_NEAR(la[k], la[8 - k], 1e-9) << w << " " << k;
+      EXPECT_NEAR(wv[k], wv[8 - k], 1e-7) << w << " " << k;
+    }
+  }
+}
+
+// Axis crossing of the meridional ray entering parallel at height h, measured from the paraxial
+// focus, through a sphere of radius R and a plane behind it: Snell's law written apart.
+double exactCrossingFromFocus(double R, double d, double n, double h) {
+  const double sinI = h / R;
+  const double sinI_ = sinI / n;
+  const double bend = std::asin(sinI) - std::asin(sinI_);  // slope angle behind surface 1
+  const double sag = R - std::sqrt(R * R - h * h);
+  const double yAtPlane = h - (d - sag) * std::tan(bend);   // height on the plane
+  const double slopeInAir = std::asin(n * std::sin(bend));  // after the plane
+  const double crossing = yAtPlane / std::tan(slopeInAir);  // behind the plane
+  const double backFocus = R / (n - 1.0) - d / n;
+  return crossing - backFocus;
+}
+
+TEST(Aberration, RimLongitudinalValueMatchesTheExactAxisCrossing) {
+  const double R = 51.5, d = 5.0, n = 1.5168, r = 10.0;
+  buildSinglet(R, d, r, {0.5876}, {n});
+  EXPECT_OK(ZELT_Calc_Paraxial());
+  EXPECT_OK(ZELT_Calc_Aberration());
+  const std::vector<double> la = longitudinal(0);
+  // The value is the distance from the crossing forward to the image plane.
+  EXPECT_NEAR(la[0], -exactCrossingFromFocus(R, d, n, r), 1e-9);
+  EXPECT_NEAR(la[2], -exactCrossingFromFocus(R, d, n, r * std::sqrt(0.5)), 1e-9);
+  EXPECT_GT(la[0], 0.0);  // the rim focuses short of the paraxial focus
+}
+
+TEST(Aberration, SmallAperturesScaleAsThirdOrderTheory) {
+  buildSinglet(51.5, 5.0, 0.5, {0.5876}, {1.5168});
+  EXPECT_OK(ZELT_Calc_Paraxial());
+  EXPECT_OK(ZELT_Calc_Aberration());
+  const std::vector<double> la = longitudinal(0), t = transverse(0, 0);
+  for (int k : {1, 2, 3}) {
+    const double rho = kPupil[k];
+    EXPECT_NEAR(la[k] / la[0], rho * rho, 2e-3 * rho * rho) << k;
+    EXPECT_NEAR(t[k] / t[0], rho * rho * rho, 2e-3 * rho * rho * rho) << k;
+  }
+  // Halving the aperture: a quarter of the longitudinal, an eighth of the transverse value.
+  EXPECT_OK(ZELT_Stop_Set(0.25, 'p'));
+  EXPECT_OK(ZELT_Calc_Paraxial());
+  EXPECT_OK(ZELT_Calc_Aberration());
+  EXPECT_NEAR(longitudinal(0)[0] / la[0], 0.25, 1e-3);
+  EXPECT_NEAR(transverse(0, 0)[0] / t[0], 0.125, 1e-3);
+}
+
+struct Traced {
+  double x = 0, y = 0, z = 0, X = 0, Y = 0, Z = 0, L = 0;
+  int code = -1, node = -1;
+};
+
+Traced trace(double fy, double py, int w) {
+  Traced r;
+  EXPECT_OK(
+      ZELT_Ray_Trace(0, fy, 0, py, w, &r.x, &r.y, &r.z, &r.X, &r.Y, &r.Z, &r.L, &r.code, &r.node));
+  EXPECT_EQ(r.code, 0);
+  return r;
+}
+
+TEST(Aberration, TablesAgreeWithSingleTracedRays) {
+  const double omega = 0.05;
+  buildSinglet(51.5, 5.0, 10.0, kWaves, kBk7);
+  EXPECT_OK(ZELT_Calc_Paraxial());
+  EXPECT_OK(ZELT_Calc_Aberration());
+  for (int field : {0, 2, 4}) {
+    // Field points sit evenly in the tangent of the field angle, i.e. in image height.
+    const double f = std::atan(std::sqrt(field / 4.0) * std::tan(omega)) / omega;
+    const double chiefY = trace(f, 0, 0).y;
+    const std::vector<double> t = transverse(0, field);
+    for (int k = 0; k < 9; ++k) {
+      const Traced ray = trace(f, kPupil[k], 0);
+      EXPECT_NEAR(t[k], ray.y - chiefY, 1e-12) << field << " " << k;
+      if (field == 0 && k != 4) {
+        EXPECT_NEAR(longitudinal(0)[k], t[k] * ray.Z / ray.Y, 1e-9);
+      }
+    }
+  }
+}
+
+// A plane in air in front of the stop bends no ray and must not disturb the neighbouring rays
+// either: its crossing is read as a refraction of index ratio 1.
+TEST(Aberration, PlaneInAirInFrontOfTheLensChangesNothing) {
+  std::vector<std::vector<double>> tables[2];
+  for (bool leadingPlane : {false, true}) {
+    buildSinglet(51.5, 5.0, 10.0, kWaves, kBk7, leadingPlane);
+    EXPECT_OK(ZELT_Calc_Paraxial());
+    EXPECT_OK(ZELT_Calc_Aberration());
+    for (int field = 0; field < 5; ++field)
+      for (int w = 0; w < 3; ++w) {
+        tables[leadingPlane].push_back(wave(w, field));
+        tables[leadingPlane].push_back(transverse(w, field));
+      }
+  }
+  for (std::size_t r = 0; r < tables[0].size(); ++r)
+    for (int k = 0; k < 9; ++k) {
+      ASSERT_TRUE(std::isfinite(tables[1][r][k])) << r << " " << k;
+      EXPECT_NEAR(tables[1][r][k], tables[0][r][k], 1e-7) << r << " " << k;
+    }
+}
+
+TEST(Aberration, RefusesWhatItCannotComputeWithClearMessages) {
+  std::vector<double> row{7.0};
+  EXPECT_OK(ZELT_System_Create_Base());
+  EXPECT_OK(ZELT_System_Append_Surface());
+  EXPECT_NE(messageOf(ZELT_Calc_Aberration()).find("no aperture stop"), std::string::npos);
+
+  buildSinglet(51.5, 5.0, 10.0, kWaves, kBk7);
+  EXPECT_NE(messageOf(ZELT_Calc_Aberration()).find("run the paraxial calculation"),
+            std::string::npos);
+  EXPECT_OK(ZELT_Calc_Paraxial());
+  EXPECT_OK(ZELT_Source_Append_Wave(0.7, 1));
+  EXPECT_NE(messageOf(ZELT_Calc_Aberration()).find("paraxial"), std::string::npos);
+
+  buildSinglet(51.5, 5.0, 10.0, kWaves, kBk7);
+  EXPECT_OK(ZELT_Image_Set_Type(false));
+  EXPECT_OK(ZELT_Calc_Paraxial());
+  EXPECT_NE(messageOf(ZELT_Calc_Aberration()).find("afocal"), std::string::npos);
+  // No table survives a refused calculation.
+  EXPECT_NE(messageOf(ZELT_Aberration_Get_Wave_Aberration(0, 0, row)).find("No aberration"),
+            std::string::npos);
+  EXPECT_EQ(row, std::vector<double>{7.0});
+
+  // An aperture wider than the sphere: the rim ray misses, its message is the status.
+  buildSinglet(51.5, 5.0, 60.0, kWaves, kBk7);
+  EXPECT_OK(ZELT_Calc_Paraxial());
+  EXPECT_EQ(messageOf(ZELT_Calc_Aberration()), "Missing On Surface");
+  EXPECT_NE(ZELT_Aberration_Get_Transverse_Aberration(0, 0, row), 0);
+  EXPECT_EQ(row, std::vector<double>{7.0});
+}
+
+TEST(Aberration, TablesHoldTheWavelengthsUpToTheFirstLongestOne) {
+  buildSinglet(51.5, 5.0, 10.0, kWaves, kBk7);
+  EXPECT_OK(ZELT_Calc_Paraxial());
+  EXPECT_OK(ZELT_Calc_Aberration());
+  std::vector<double> row{7.0};
+  EXPECT_OK(ZELT_Aberration_Get_Longitudinale_Aberration(2, row));
+  EXPECT_NE(ZELT_Aberration_Get_Transverse_Aberration(3, 0, row), 0);
+  EXPECT_NE(ZELT_Aberration_Get_Transverse_Aberration(0, 5, row), 0);
+  EXPECT_NE(messageOf(ZELT_Aberration_Get_Wave_Aberration(0, -1, row)).find("Field index -1"),
+            std::string::npos);
+  // The main wavelength being the longest, only it is computed.
+  buildSinglet(51.5, 5.0, 10.0, {0.6563, 0.4861, 0.5876}, {1.5143, 1.5224, 1.5168});
+  EXPECT_OK(ZELT_Calc_Paraxial());
+  EXPECT_OK(ZELT_Calc_Aberration());
+  row = {7.0};
+  EXPECT_OK(ZELT_Aberration_Get_Wave_Aberration(0, 4, row));
+  EXPECT_EQ(row.size(), 9u);
+  row = {7.0};
+  EXPECT_NE(messageOf(ZELT_Aberration_Get_Wave_Aberration(1, 0, row)).find("Wavelength index 1"),
+            std::string::npos);
+  EXPECT_EQ(row, std::vector<double>{7.0});
+}
+
+}  // namespace
