@@ -37,6 +37,7 @@ DQtSynthesis::DQtSynthesis(QWidget* parent) : QDialog(parent), ui(new Ui::DQtSyn
 
   setupInputs();
   setupResultTable();
+  setupPlots();
   ui->m_PB_Language->hide();
   ui->m_CB_Graph_Zem->hide();
   // The thermal map has no visible switch, so it can never be drawn: its empty group would only
@@ -153,7 +154,7 @@ bool DQtSynthesis::loadCatalog(const QString& path) {
   fillGlassBoxes();
   OnChooseGlasses();
   try {
-    fillPlotData();
+    plot::noteCatalogOrigins(m_plotData.origins, loaded, m_catalogName);
     OnDrawNomo();
   } catch (const std::exception& e) {
     showError(QString::fromUtf8(e.what()));

@@ -7,12 +7,18 @@
 #include <memory>
 #include <vector>
 
+#include "gui/plot/GlassPlotData.h"
 #include "gui/sketch_geometry.h"
 #include "synthesis/doublet_calculation.h"
 
 class QDoubleValidator;
 class QLineEdit;
 class QPainter;
+
+namespace plot {
+class GlassPlotView;
+struct PlotDescription;
+}  // namespace plot
 
 namespace Ui {
 class DQtSynthesis;
@@ -55,7 +61,15 @@ class DQtSynthesis : public QDialog {
   void setupResultTable();
   void fitToScreen();
   void fillGlassBoxes();
+  void setupPlots();
   void fillPlotData();
+  plot::GlassFilter plotFilter() const;
+  void drawAllGlasses(plot::GlassPlotView& view, const plot::PlotDescription& d, bool bAuto,
+                      plot::PlotRanges& ranges);
+  void drawChosenGlasses(plot::GlassPlotView& view, const plot::PlotDescription& d, bool alone,
+                         bool bAuto, plot::PlotRanges& ranges);
+  void addNormalLine(plot::GlassPlotView& view, const plot::PlotDescription& d,
+                     const plot::PlotRanges& ranges);
   void reportUnplottable(const synthesis::GlassCatalog& loaded);
   double readNumber(const QLineEdit* field) const;
   double wavelengthAt(int index) const;
@@ -79,6 +93,7 @@ class DQtSynthesis : public QDialog {
   std::vector<SketchSurface> m_sketch;
   synthesis::DoubletSynthesis m_synthesis;
   std::string m_catalogName;
+  plot::GlassPlotData m_plotData;
   QStringList m_catalogPaths;
   QDoubleValidator* m_validator = nullptr;
   bool m_userSorted = false;
