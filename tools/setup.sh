@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing (Debian 12, as root or through sudo), builds, and then
-#   run   starts the program (today: the batch tool on the bundled catalog), or
+#   run   opens the main window doublet_synth (the batch tool when built without Qt), or
 #   test  runs every test, in a plain build and again under AddressSanitizer and UBSan.
 set -euo pipefail
 mode=${1:-run}

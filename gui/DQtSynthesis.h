@@ -1,0 +1,100 @@
+#pragma once
+// The main window of doublet_synth: inputs, catalog choice, result tables, doublet sketch and
+// the glass diagrams of the loaded catalog.
+
+#include <QDialog>
+#include <QStringList>
+#include <memory>
+#include <vector>
+
+#include "gui/plot/GlassPlotData.h"
+#include "gui/sketch_geometry.h"
+#include "synthesis/doublet_calculation.h"
+
+class QDoubleValidator;
+class QLineEdit;
+class QPainter;
+
+namespace plot {
+class GlassPlotView;
+struct PlotDescription;
+}  // namespace plot
+
+namespace Ui {
+class DQtSynthesis;
+}
+
+/// The one window of the program; holds the synthesis core and shows its results.
+class DQtSynthesis : public QDialog {
+  Q_OBJECT
+
+ public:
+  /// Builds the window with its defaults; no catalog is loaded.
+  explicit DQtSynthesis(QWidget* parent = nullptr);
+  ~DQtSynthesis() override;
+
+  /// Returns the synthesis core (read by tests and benchmarks).
+  const synthesis::DoubletSynthesis& core() const { return m_synthesis; }
+  /// Loads an AGF file into the merged catalog; false (with the error shown) on failure.
+  bool loadCatalog(const QString& path);
+
+ public slots:
+  bool eventFilter(QObject* obj, QEvent* evt) override;
+  void OnCalc();
+  void OnCalcThickness();
+  void OnEdit();
+  void OnChangeLanguage();
+  void OnChangeLens();
+  void OnZMX();
+  void OnAbout();
+  void OnChooseGlassCatalog();
+  void OnDrawNomo();
+  void OnDrawNomo_All(int temp, int Status, bool ch_all, bool ch_choosen, bool bAuto,
+                      double& XMin_p, double& XMax_p, double& YMin_p, double& YMax_p);
+  void OnChooseGlasses();
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void setupInputs();
+  void setupResultTable();
+  void fitToScreen();
+  void fillGlassBoxes();
+  void setupPlots();
+  void fillPlotData();
+  plot::GlassFilter plotFilter() const;
+  void drawAllGlasses(plot::GlassPlotView& view, const plot::PlotDescription& d, bool bAuto,
+                      plot::PlotRanges& ranges);
+  void drawChosenGlasses(plot::GlassPlotView& view, const plot::PlotDescription& d, bool alone,
+                         bool bAuto, plot::PlotRanges& ranges);
+  void addNormalLine(plot::GlassPlotView& view, const plot::PlotDescription& d,
+                     const plot::PlotRanges& ranges);
+  void reportUnplottable(const synthesis::GlassCatalog& loaded);
+  double readNumber(const QLineEdit* field) const;
+  double wavelengthAt(int index) const;
+  synthesis::CalculationInputs readInputs() const;
+  void fillResultTable();
+  void clearResults();
+  const synthesis::DoubletResult* selectedResult();
+  void showSelected(const synthesis::DoubletResult& result);
+  void hideSelected();
+  QString selectedRowsText(QChar separator) const;
+  void copySelectedRows() const;
+  void saveTableCsv();
+  void showError(const QString& message);
+  void prepareSketch();
+  void paintSketch(QPainter& painter);
+  void drawPupilMarks(QPainter& painter, double x, double D);
+
+  std::unique_ptr<Ui::DQtSynthesis> ui;
+  std::vector<double> m_wavelengths;
+  synthesis::GlassEnvironment m_environment;
+  std::vector<SketchSurface> m_sketch;
+  synthesis::DoubletSynthesis m_synthesis;
+  std::string m_catalogName;
+  plot::GlassPlotData m_plotData;
+  QStringList m_catalogPaths;
+  QDoubleValidator* m_validator = nullptr;
+  bool m_userSorted = false;
+};

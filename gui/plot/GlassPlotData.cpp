@@ -1,0 +1,211 @@
+#include "gui/plot/GlassPlotData.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+#include <stdexcept>
+
+#include "synthesis/glass_partial_dispersion.h"
+
+namespace plot {
+namespace {
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+// The partial dispersion needs the g, F and C lines, which a narrow glass may not cover; only
+// the diagram of P_g,F loses the glass then.
+double partialDispersionOrNaN(const synthesis::GlassRecord& glass) {
+  try {
+    return synthesis::relativePartialDispersion(glass);
+  } catch (const std::exception&) {
+    return kNaN;
+  }
+}
+
+std::string formatNumber(const char* format, double value) {
+  char text[64];
+  std::snprintf(text, sizeof text, format, value);
+  return text;
+}
+
+const char* statusText(int status) {
+  static const char* const kTexts[] = {"стандартное", "предпочтительное", "устаревшее", "особенное",
+                                       "плавка"};
+  return status >= 0 && status < synthesis::kGlassStatusCount ? kTexts[status] : "неизвестный";
+}
+
+// Widens [low, high] by a tenth of its width at both ends; a span of one value gets a tenth of
+// the value (or 1 at zero), since the plot refuses an empty range.
+void widen(double& low, double& high) {
+  double margin = (high - low) / 10.0;
+  if (margin == 0.0) margin = low != 0.0 ? std::abs(low) / 10.0 : 1.0;
+  low -= margin;
+  high += margin;
+}
+
+}  // namespace
+
+void noteCatalogOrigins(CatalogOrigins& origins, const synthesis::GlassCatalog& loaded,
+                        const std::string& catalogName) {
+  for (const auto& entry : loaded) origins[entry.first] = catalogName;
+}
+
+void fillPlotData(GlassPlotData& data, const synthesis::GlassCatalog& catalog,
+                  const SpectralLines& lines) {
+  CatalogOrigins origins = std::move(data.origins);
+  data = GlassPlotData{};
+  data.origins = std::move(origins);
+  for (const auto& [name, glass] : catalog) {
+    if (name.empty()) continue;
+    double n = 0.0, nu = 0.0, v = 0.0;
+    try {
+      n = glass.index(lines.main);
+      nu = glass.abbeNumber(lines.main, lines.min, lines.max);
+      v = glass.thermoOpticalValue(lines.main);
+    } catch (const std::exception&) {
+      continue;  // out of range or without thermal data: the glass cannot be placed
+    }
+    data.indices.push_back(n);
+    data.abbeNumbers.push_back(nu);
+    data.thermoOptical.push_back(v);
+    data.partialDispersions.push_back(partialDispersionOrNaN(glass));
+    data.statuses.push_back(glass.status);
+    data.names.push_back(name);
+    const auto origin = data.origins.find(name);
+    data.catalogs.push_back(origin != data.origins.end() ? origin->second : std::string());
+    data.tooltips.push_back(glassTooltip(data, data.size() - 1));
+  }
+}
+
+bool isFinite(PlotPoint point) {
+  return std::isfinite(point.x) && std::isfinite(point.y);
+}
+
+PlotPoint glassCoordinates(const GlassPlotData& data, std::size_t g, PlotKind kind) {
+  const double n = data.indices[g];
+  const double nu = data.abbeNumbers[g];
+  const double v = data.thermoOptical[g];
+  switch (kind) {
+    case Abbe:
+      return {nu, n};
+    case Schwarz:
+      return {nu, 1.0 / v};
+    case Volosov:
+      return {nu, nu * v};
+    case Tamagawa:
+    case ThermalMap:
+      return {1.0 / nu, v};
+    case PartialDispersion:
+      return {nu, data.partialDispersions[g]};
+  }
+  return {kNaN, kNaN};
+}
+
+bool autoRange(const std::vector<PlotPoint>& points, PlotRanges& ranges) {
+  constexpr double kInf = std::numeric_limits<double>::infinity();
+  PlotRanges span{kInf, -kInf, kInf, -kInf};
+  for (const PlotPoint& p : points) {
+    if (!isFinite(p)) continue;
+    span.xMin = std::min(span.xMin, p.x);
+    span.xMax = std::max(span.xMax, p.x);
+    span.yMin = std::min(span.yMin, p.y);
+    span.yMax = std::max(span.yMax, p.y);
+  }
+  if (span.xMin > span.xMax) return false;
+  widen(span.xMin, span.xMax);
+  widen(span.yMin, span.yMax);
+  ranges = span;
+  return true;
+}
+
+bool passesFilter(const GlassPlotData& data, std::size_t g, const GlassFilter& filter) {
+  const double n = data.indices[g];
+  const double nu = data.abbeNumbers[g];
+  if (filter.indexOn && (n < filter.nMin || n > filter.nMax)) return false;
+  if (filter.abbeOn && (nu < filter.abbeMin || nu > filter.abbeMax)) return false;
+  return true;
+}
+
+StatusSeries statusSeries(const GlassPlotData& data, PlotKind kind, const GlassFilter& filter) {
+  StatusSeries series;
+  for (std::size_t g = 0; g < data.size(); ++g) {
+    if (!passesFilter(data, g, filter)) continue;
+    const PlotPoint point = glassCoordinates(data, g, kind);
+    if (!isFinite(point)) continue;
+    series.accepted.push_back(point);
+    const int status = data.statuses[g];
+    if (status < 0 || status >= synthesis::kGlassStatusCount) continue;
+    GlassSeries& target = series.byStatus[static_cast<std::size_t>(status)];
+    target.points.push_back(point);
+    target.names.push_back(data.names[g]);
+    target.tooltips.push_back(data.tooltips[g]);
+  }
+  return series;
+}
+
+std::optional<std::size_t> findGlass(const GlassPlotData& data, const std::string& name) {
+  const auto it = std::find(data.names.begin(), data.names.end(), name);
+  if (it == data.names.end()) return std::nullopt;
+  return static_cast<std::size_t>(it - data.names.begin());
+}
+
+GlassSeries chosenSeries(const GlassPlotData& data, PlotKind kind, const std::string& name1,
+                         const std::string& name2) {
+  GlassSeries series;
+  for (const std::string* name : {&name1, &name2}) {
+    const auto g = findGlass(data, *name);
+    if (!g) continue;
+    const PlotPoint point = glassCoordinates(data, *g, kind);
+    if (!isFinite(point)) continue;
+    series.points.push_back(point);
+    series.names.push_back(*name);
+    series.tooltips.push_back(data.tooltips[*g]);
+  }
+  return series;
+}
+
+std::vector<PlotPoint> lineThrough(PlotPoint a, PlotPoint b, double xMin, double xMax) {
+  if (!isFinite(a) || !isFinite(b) || a.x == b.x) return {};
+  const double slope = (b.y - a.y) / (b.x - a.x);
+  const double intercept = (a.y * b.x - a.x * b.y) / (b.x - a.x);
+  return {a, b, {xMin, slope * xMin + intercept}, {xMax, slope * xMax + intercept}};
+}
+
+ConstructionLines constructionLines(PlotKind kind, PlotPoint g1, PlotPoint g2, double xMin,
+                                    double xMax, bool lineBetween, bool lineFromOrigin) {
+  ConstructionLines lines;
+  const bool straightKind = kind == Schwarz || kind == Volosov || kind == PartialDispersion;
+  if (lineBetween && straightKind) lines.between = lineThrough(g1, g2, xMin, xMax);
+  if (lineFromOrigin && kind == Tamagawa) {
+    for (PlotPoint g : {g1, g2}) {
+      if (isFinite(g)) lines.fromOrigin.push_back({{0.0, 0.0}, g});
+    }
+  }
+  return lines;
+}
+
+std::optional<std::pair<std::size_t, std::size_t>> normalLineGlasses(const GlassPlotData& data) {
+  static const std::pair<const char*, const char*> kReferences[] = {{"K7", "F2"}, {"NSL7", "PBM2"}};
+  for (const auto& [crown, flint] : kReferences) {
+    const auto g1 = findGlass(data, crown);
+    const auto g2 = findGlass(data, flint);
+    if (g1 && g2 && std::isfinite(data.partialDispersions[*g1]) &&
+        std::isfinite(data.partialDispersions[*g2])) {
+      return std::make_pair(*g1, *g2);
+    }
+  }
+  return std::nullopt;
+}
+
+std::string glassTooltip(const GlassPlotData& data, std::size_t g) {
+  std::string text = data.names[g];
+  if (!data.catalogs[g].empty()) text += " (" + data.catalogs[g] + ")";
+  text += "\nn = " + formatNumber("%.6g", data.indices[g]);
+  text += "\nν = " + formatNumber("%.6g", data.abbeNumbers[g]);
+  text += "\nV = " + formatNumber("%.6g", data.thermoOptical[g]) + " °Cˉ¹";
+  text += "\nстатус: " + std::string(statusText(data.statuses[g]));
+  return text;
+}
+
+}  // namespace plot

@@ -1,0 +1,142 @@
+#pragma once
+// Per-glass values of the glass diagrams and nomograms and the plot geometry built from them:
+// plain code without widgets, so that the drawing routine stays a thin walk over a table.
+
+#include <array>
+#include <cstddef>
+#include <map>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "synthesis/glass_catalog.h"
+
+namespace plot {
+
+/// Plots of the second tab; the number is the kind the drawing routine is handed.
+enum PlotKind : int {
+  Abbe = 0,               ///< n over ν
+  Schwarz = 1,            ///< ν_t = 1/V over ν
+  Volosov = 2,            ///< U = ν·V over ν
+  Tamagawa = 3,           ///< V over ω = 1/ν
+  ThermalMap = 4,         ///< V over ω = 1/ν
+  PartialDispersion = 5,  ///< P_g,F over ν
+};
+
+/// Number of plot kinds.
+inline constexpr int kPlotKindCount = 6;
+
+/// The three wavelengths [um] the plot values are computed at.
+struct SpectralLines {
+  double main = 0.546074;
+  double min = 0.4799914;
+  double max = 0.6438469;
+};
+
+/// Glass names mapped to the catalog (AGF base name) they were last read from.
+using CatalogOrigins = std::map<std::string, std::string>;
+
+/// Per-glass plot values, parallel lists with one entry per plotted catalog glass.
+struct GlassPlotData {
+  std::vector<double> indices;             ///< n at λ0
+  std::vector<double> abbeNumbers;         ///< ν at λ0, λmin, λmax
+  std::vector<double> thermoOptical;       ///< V [1/°C] at λ0
+  std::vector<double> partialDispersions;  ///< P_g,F; NaN when the g line is out of range
+  std::vector<int> statuses;
+  std::vector<std::string> names;
+  std::vector<std::string> catalogs;  ///< catalog of origin, empty when unknown
+  std::vector<std::string> tooltips;  ///< name, catalog, n, ν, V and status
+  CatalogOrigins origins;             ///< kept across refills
+
+  /// Returns the number of glasses.
+  std::size_t size() const { return names.size(); }
+};
+
+/// Records every glass of `loaded` as coming from the catalog named `catalogName`.
+void noteCatalogOrigins(CatalogOrigins& origins, const synthesis::GlassCatalog& loaded,
+                        const std::string& catalogName);
+
+/// Empties the per-glass lists and fills them from `catalog` at `lines`. A glass whose index,
+/// Abbe number or thermo-optical value cannot be computed is left out.
+void fillPlotData(GlassPlotData& data, const synthesis::GlassCatalog& catalog,
+                  const SpectralLines& lines);
+
+/// One point in plot coordinates.
+struct PlotPoint {
+  double x = 0.0;
+  double y = 0.0;
+};
+
+/// Returns true when both coordinates are finite.
+bool isFinite(PlotPoint point);
+
+/// Returns the plot coordinates of glass `g` in plot `kind`; not finite when it cannot be placed.
+PlotPoint glassCoordinates(const GlassPlotData& data, std::size_t g, PlotKind kind);
+
+/// Axis ranges of a plot.
+struct PlotRanges {
+  double xMin = 0.0, xMax = 0.0, yMin = 0.0, yMax = 0.0;
+};
+
+/// Sets `ranges` to the span of the finite `points`, widened by a tenth of each width on both
+/// sides; keeps them when there is no finite point. Returns whether the ranges were set.
+bool autoRange(const std::vector<PlotPoint>& points, PlotRanges& ranges);
+
+/// The index and Abbe ranges of the glass filter.
+struct GlassFilter {
+  bool indexOn = true;
+  double nMin = 1.4, nMax = 1.8;
+  bool abbeOn = true;
+  double abbeMin = 20.0, abbeMax = 70.0;
+};
+
+/// Returns true when glass `g` passes the index and Abbe ranges of `filter`.
+bool passesFilter(const GlassPlotData& data, std::size_t g, const GlassFilter& filter);
+
+/// Points of one plotted series with the name and tooltip of each.
+struct GlassSeries {
+  std::vector<PlotPoint> points;
+  std::vector<std::string> names;
+  std::vector<std::string> tooltips;
+};
+
+/// The filtered glasses of one plot: one series per status and every accepted point.
+struct StatusSeries {
+  std::array<GlassSeries, synthesis::kGlassStatusCount> byStatus;
+  std::vector<PlotPoint> accepted;  ///< all statuses; they set the automatic range
+};
+
+/// Sorts the glasses that pass `filter` and can be placed in plot `kind` by status.
+StatusSeries statusSeries(const GlassPlotData& data, PlotKind kind, const GlassFilter& filter);
+
+/// Returns the first glass named `name`, if any.
+std::optional<std::size_t> findGlass(const GlassPlotData& data, const std::string& name);
+
+/// Returns the series of the chosen glasses that exist in `data` and can be placed.
+GlassSeries chosenSeries(const GlassPlotData& data, PlotKind kind, const std::string& name1,
+                         const std::string& name2);
+
+/// Returns a line through `a` and `b` across [xMin, xMax] as four points; empty when a and b
+/// share their x (an infinite slope) or are not finite.
+std::vector<PlotPoint> lineThrough(PlotPoint a, PlotPoint b, double xMin, double xMax);
+
+/// Construction lines through the chosen glasses: the line between them (Schwarz, Volosov and
+/// partial dispersion) and the two segments from the origin (Tamagawa).
+struct ConstructionLines {
+  std::vector<PlotPoint> between;
+  std::vector<std::vector<PlotPoint>> fromOrigin;
+};
+
+/// Returns the construction lines of plot `kind` through chosen glasses `g1` and `g2`.
+ConstructionLines constructionLines(PlotKind kind, PlotPoint g1, PlotPoint g2, double xMin,
+                                    double xMax, bool lineBetween, bool lineFromOrigin);
+
+/// Returns the two reference glasses of the partial-dispersion normal line: K7 and F2, else
+/// their equivalents NSL7 and PBM2; none when the data hold neither pair.
+std::optional<std::pair<std::size_t, std::size_t>> normalLineGlasses(const GlassPlotData& data);
+
+/// Returns the tooltip of glass `g`: name, catalog, n, ν, V and status.
+std::string glassTooltip(const GlassPlotData& data, std::size_t g);
+
+}  // namespace plot

@@ -1,0 +1,173 @@
+// Plot data of the glass diagrams against the core's glass values, and the geometry built on them.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+#include "gui/plot/GlassPlotData.h"
+#include "synthesis/glass_partial_dispersion.h"
+
+namespace {
+
+using namespace plot;
+using synthesis::GlassCatalog;
+
+const std::string kSchott = std::string(ZELT_TEST_DATA) + "/catalogs/SCHOTT.AGF";
+
+const GlassCatalog& schott() {
+  static const GlassCatalog catalog = [] {
+    GlassCatalog c;
+    synthesis::readAgfFile(kSchott, c);
+    return c;
+  }();
+  return catalog;
+}
+
+GlassPlotData dataOf(std::vector<double> n, std::vector<double> nu, std::vector<double> v,
+                     std::vector<int> statuses) {
+  GlassPlotData d;
+  d.indices = std::move(n);
+  d.abbeNumbers = std::move(nu);
+  d.thermoOptical = std::move(v);
+  d.statuses = std::move(statuses);
+  for (std::size_t g = 0; g < d.indices.size(); ++g) {
+    d.names.push_back("G" + std::to_string(g));
+    d.partialDispersions.push_back(0.55);
+    d.catalogs.emplace_back();
+    d.tooltips.push_back(d.names.back());
+  }
+  return d;
+}
+
+TEST(PlotData, EqualsTheCoreValuesAtTheLinesOfTheFill) {
+  GlassPlotData data;
+  noteCatalogOrigins(data.origins, schott(), "SCHOTT");
+  for (const SpectralLines lines :
+       {SpectralLines{}, SpectralLines{0.5875618, 0.4861327, 0.6562725}}) {
+    fillPlotData(data, schott(), lines);
+    ASSERT_GT(data.size(), 100u);
+    const auto g = findGlass(data, "N-BK7");
+    ASSERT_TRUE(g);
+    const auto& bk7 = schott().at("N-BK7");
+    EXPECT_EQ(data.indices[*g], bk7.index(lines.main));
+    EXPECT_EQ(data.abbeNumbers[*g], bk7.abbeNumber(lines.main, lines.min, lines.max));
+    EXPECT_EQ(data.thermoOptical[*g], bk7.thermoOpticalValue(lines.main));
+    EXPECT_EQ(data.partialDispersions[*g], synthesis::relativePartialDispersion(bk7));
+    EXPECT_EQ(data.statuses[*g], bk7.status);
+    EXPECT_EQ(data.catalogs[*g], "SCHOTT");
+    EXPECT_NE(data.tooltips[*g].find("N-BK7 (SCHOTT)\nn = "), std::string::npos);
+  }
+  // Maker's datasheet: N-BK7 P_g,F = 0.5349 (relative to air at 20 °C).
+  EXPECT_NEAR(synthesis::relativePartialDispersion(schott().at("N-BK7")), 0.5349, 5e-4);
+}
+
+TEST(PlotData, GlassesWithoutValuesAreLeftOutAndTheFillGoesOn) {
+  GlassCatalog catalog;
+  catalog["A"] = schott().at("N-BK7");
+  catalog["A"].name = "A";
+  catalog["B"] = catalog["A"];
+  catalog["B"].name = "B";
+  catalog["B"].extra.clear();  // no thermal expansion: no V
+  catalog["C"] = catalog["A"];
+  catalog["C"].name = "C";
+  catalog["C"].lambdaMin = 0.55;  // does not reach λmin
+  catalog["D"] = catalog["A"];
+  catalog["D"].name = "D";
+  catalog["D"].lambdaMin = 0.47;  // reaches the lines but not the g line
+  GlassPlotData data;
+  ASSERT_NO_THROW(fillPlotData(data, catalog, SpectralLines{}));
+  EXPECT_EQ(data.names, (std::vector<std::string>{"A", "D"}));
+  EXPECT_TRUE(std::isnan(data.partialDispersions[1]));
+  EXPECT_FALSE(isFinite(glassCoordinates(data, 1, PartialDispersion)));
+  // A refill replaces, it does not append.
+  fillPlotData(data, catalog, SpectralLines{});
+  EXPECT_EQ(data.size(), 2u);
+}
+
+TEST(PlotData, CoordinatesOfEveryKind) {
+  const GlassPlotData d = dataOf({1.5}, {50.0}, {2e-6}, {0});
+  const auto at = [&](PlotKind kind) { return glassCoordinates(d, 0, kind); };
+  EXPECT_EQ(at(Abbe).x, 50.0);
+  EXPECT_EQ(at(Abbe).y, 1.5);
+  EXPECT_DOUBLE_EQ(at(Schwarz).y, 5e5);
+  EXPECT_DOUBLE_EQ(at(Volosov).y, 1e-4);
+  EXPECT_DOUBLE_EQ(at(Tamagawa).x, 0.02);
+  EXPECT_EQ(at(ThermalMap).y, 2e-6);
+  EXPECT_EQ(at(PartialDispersion).y, 0.55);
+}
+
+TEST(PlotData, AutoRangeWidensByATenthAndSkipsWhatCannotBePlaced) {
+  PlotRanges r{1, 2, 3, 4};
+  EXPECT_FALSE(autoRange({}, r));
+  EXPECT_EQ(r.xMin, 1);
+  EXPECT_EQ(r.yMax, 4);
+  const double inf = std::numeric_limits<double>::infinity();
+  EXPECT_FALSE(autoRange({{inf, 1.0}}, r));
+  EXPECT_EQ(r.xMax, 2);
+  ASSERT_TRUE(autoRange({{0, 0}, {10, 2}, {5, inf}}, r));
+  EXPECT_DOUBLE_EQ(r.xMin, -1.0);
+  EXPECT_DOUBLE_EQ(r.xMax, 11.0);
+  EXPECT_DOUBLE_EQ(r.yMin, -0.2);
+  EXPECT_DOUBLE_EQ(r.yMax, 2.2);
+  ASSERT_TRUE(autoRange({{4, 3}}, r));  // one point: the plot refuses an empty range
+  EXPECT_LT(r.xMin, r.xMax);
+  EXPECT_LT(r.yMin, r.yMax);
+}
+
+TEST(PlotData, StatusSeriesFollowTheFilter) {
+  // V = 0 cannot be placed in the Schwarz nomogram (ν_t infinite).
+  const GlassPlotData d = dataOf({1.5, 1.6, 1.9, 1.7, 1.55}, {60, 40, 30, 80, 50},
+                                 {1e-6, 0.0, 1e-6, 1e-6, 1e-6}, {0, 1, 1, 2, 7});
+  GlassFilter filter;  // n 1.4..1.8, ν 20..70
+  StatusSeries s = statusSeries(d, Schwarz, filter);
+  EXPECT_EQ(s.byStatus[0].points.size(), 1u);
+  EXPECT_EQ(s.byStatus[1].points.size(), 0u);  // G1 not placeable, G2 filtered by n
+  EXPECT_EQ(s.byStatus[2].points.size(), 0u);  // G3 filtered by ν
+  EXPECT_EQ(s.accepted.size(), 2u);            // an unknown status widens the range only
+  PlotRanges r;
+  ASSERT_TRUE(autoRange(s.accepted, r));
+  EXPECT_TRUE(std::isfinite(r.yMax));
+
+  filter.indexOn = false;
+  s = statusSeries(d, Abbe, filter);
+  EXPECT_EQ(s.byStatus[1].names, (std::vector<std::string>{"G1", "G2"}));
+  filter.abbeOn = false;
+  filter.indexOn = true;
+  s = statusSeries(d, Abbe, filter);
+  EXPECT_EQ(s.byStatus[2].names, (std::vector<std::string>{"G3"}));
+  filter.nMin = 1.9;
+  filter.nMax = 1.4;
+  EXPECT_TRUE(statusSeries(d, Abbe, filter).accepted.empty());
+}
+
+TEST(PlotData, ConstructionLines) {
+  const PlotPoint a{20, 1}, b{60, 3};
+  const auto line = constructionLines(Volosov, a, b, 10, 100, true, true);
+  ASSERT_EQ(line.between.size(), 4u);
+  EXPECT_DOUBLE_EQ(line.between[2].y, 0.5);  // y = x/20
+  EXPECT_DOUBLE_EQ(line.between[3].y, 5.0);
+  EXPECT_TRUE(line.fromOrigin.empty());
+  EXPECT_TRUE(constructionLines(Schwarz, a, {20, 5}, 10, 100, true, false).between.empty());
+  EXPECT_TRUE(constructionLines(Abbe, a, b, 10, 100, true, true).between.empty());
+  const auto tam = constructionLines(Tamagawa, a, b, 10, 100, true, true);
+  EXPECT_TRUE(tam.between.empty());
+  ASSERT_EQ(tam.fromOrigin.size(), 2u);
+  EXPECT_EQ(tam.fromOrigin[1][0].x, 0.0);
+  EXPECT_EQ(tam.fromOrigin[1][1].y, 3.0);
+}
+
+TEST(PlotData, ChosenGlassesAndNormalLine) {
+  GlassPlotData data;
+  fillPlotData(data, schott(), SpectralLines{});
+  const GlassSeries chosen = chosenSeries(data, Abbe, "N-BK7", "NO-SUCH");
+  EXPECT_EQ(chosen.names, (std::vector<std::string>{"N-BK7"}));
+  const auto reference = normalLineGlasses(data);
+  ASSERT_TRUE(reference);
+  EXPECT_EQ(data.names[reference->first], "K7");
+  EXPECT_EQ(data.names[reference->second], "F2");
+  EXPECT_FALSE(normalLineGlasses(dataOf({1.5}, {50}, {1e-6}, {0})));
+}
+
+}  // namespace
