@@ -6,8 +6,8 @@
 #include "zelt/api/ApiStatus.h"
 #include "zelt/api/zelt_api.h"
 #include "zelt/calc/OAxisSystemCalc.h"
-#include "zelt/calc/RayErrors.h"
 #include "zelt/io/ParaxialReport.h"
+#include "zelt/ray/RayErrors.h"
 
 using zelt::OApiState;
 

@@ -4,8 +4,8 @@
 #include <limits>
 #include <stdexcept>
 
-#include "zelt/calc/OEntrancePupil.h"
-#include "zelt/calc/RayErrors.h"
+#include "zelt/model/OEntrancePupil.h"
+#include "zelt/ray/RayErrors.h"
 
 namespace zelt {
 
@@ -31,10 +31,6 @@ void requireCalculable(const OSystem& system) {
   if (stop) system.indexOf(stop->node);  // throws for a node that left the chain
 }
 
-Matrix2 toMatrix(const OMatrix2& m) {
-  return {m[0][0], m[0][1], m[1][0], m[1][1]};
-}
-
 const OElement& elementOf(const ONode& node) {
   const OElement* e = node.element();
   if (!e) throw std::runtime_error("A surface node carries no surface");
@@ -42,21 +38,12 @@ const OElement& elementOf(const ONode& node) {
 }
 
 Matrix2 refraction(const ONode& node, int w) {
-  return toMatrix(elementOf(node).refractionMatrix(indexRatio(node, w), 1.0));
+  return elementOf(node).refractionMatrix(indexRatio(node, w), 1.0);
 }
 
 // True for a node between two gaps of equal signed index at wavelength 0: it does not refract.
 bool isDummy(const ONode& node) {
   return node.in && node.out && signedIndex(node.in, 0) == signedIndex(node.out, 0);
-}
-
-// Transfer through a gap that has no medium: homogeneous, like any other.
-void moveInAir(ORealRay& ray, const OElement& surface, ORayCalc& calc) {
-  surface.intersect(ray, calc);
-  if (!(calc.cos2I > 0.0) || !std::isfinite(calc.t)) throw MissOnSurface(calc);
-  ray.x += calc.t * ray.X;
-  ray.y += calc.t * ray.Y;
-  ray.z += calc.t * ray.Z;
 }
 
 }  // namespace
@@ -281,7 +268,7 @@ void traceNode(const ONode& node, ORealRay& ray, ORayCalc& calc) {
   if (in->medium) {
     in->medium->transfer(ray, surface, calc);
   } else {
-    moveInAir(ray, surface, calc);
+    surface.moveToSurface(ray, calc);  // a gap without medium is homogeneous too
   }
   calc.segmentPath = n * calc.t;
   const double n_ = signedIndex(node.out, calc.wavelength);

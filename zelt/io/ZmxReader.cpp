@@ -7,8 +7,8 @@
 #include <numbers>
 #include <stdexcept>
 
-#include "zelt/io/AgfScanner.h"
-#include "zelt/io/TextDecoding.h"
+#include "zelt/glassdata/AgfScanner.h"
+#include "zelt/glassdata/TextDecoding.h"
 
 namespace zelt {
 namespace {
@@ -387,8 +387,7 @@ void makeZones(const SystemPlan& plan, OSystem& system) {
   const std::size_t entries = plan.wavelengths.size();
   // A field list always holds the axis. One that lists it already must not get it twice, and a
   // file without fields gets none, or every write and read would add one more zone.
-  const bool hasAxis =
-      std::find(plan.fields.begin(), plan.fields.end(), 0.0) != plan.fields.end();
+  const bool hasAxis = std::find(plan.fields.begin(), plan.fields.end(), 0.0) != plan.fields.end();
   if (!plan.fields.empty() && !hasAxis) {
     auto axis = std::make_unique<OZone>();
     axis->resizeEntries(entries);

@@ -10,8 +10,8 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "zelt/calc/OEntrancePupil.h"
 #include "zelt/io/GostNames.h"
+#include "zelt/model/OEntrancePupil.h"
 
 namespace zelt {
 namespace {

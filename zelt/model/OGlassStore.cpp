@@ -5,8 +5,8 @@
 #include <stdexcept>
 #include <string_view>
 
-#include "zelt/io/AgfScanner.h"
-#include "zelt/io/TextDecoding.h"
+#include "zelt/glassdata/AgfScanner.h"
+#include "zelt/glassdata/TextDecoding.h"
 
 namespace zelt {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/zelt/api/ApiTestSupport.h"
+#include "tests/support/TestSupport.h"
 
 using namespace zelt_test;
 

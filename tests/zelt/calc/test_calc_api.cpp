@@ -7,23 +7,14 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/TestSupport.h"
 #include "zelt/api/zelt_api.h"
 
 namespace {
 
-std::string messageOf(int status) {
-  char buffer[256] = "";
-  ZELT_Get_Error(status, buffer);
-  return buffer;
-}
+using zelt_test::errorText;
 
-#define EXPECT_OK(call)                          \
-  do {                                           \
-    const int status_ = (call);                  \
-    EXPECT_EQ(status_, 0) << messageOf(status_); \
-  } while (0)
-
-const std::string kCatalog = std::string(ZELT_TEST_DATA) + "/catalogs/SCHOTT.AGF";
+const std::string kCatalog = zelt_test::kCatalogs + "SCHOTT.AGF";
 
 // One cemented doublet of the reference list: maker's prescription and stated focal lengths.
 struct ReferenceLens {
@@ -243,7 +234,7 @@ TEST_F(SynthesisDoublet, TracesNeedACurrentParaxialCalculation) {
   Ray r;
   const int status = trace(0, 0, 0.5, 0, r);
   EXPECT_NE(status, 0);
-  EXPECT_NE(messageOf(status).find("paraxial"), std::string::npos) << messageOf(status);
+  EXPECT_NE(errorText(status).find("paraxial"), std::string::npos) << errorText(status);
   EXPECT_EQ(r.x, -7);
   EXPECT_OK(ZELT_Calc_Paraxial());
   EXPECT_OK(trace(0, 0, 0.5, 2, r));
@@ -259,7 +250,7 @@ TEST_F(SynthesisDoublet, IndexedGettersRefuseNumbersOutsideTheWavelengths) {
   for (int bad : {-1, 3}) {
     double out = 42;
     const int status = ZELT_Paraxial_Get_SP(bad, &out);
-    EXPECT_EQ(messageOf(status), "Ошибка при задании номера длины волны");
+    EXPECT_EQ(errorText(status), "Ошибка при задании номера длины волны");
     EXPECT_NE(ZELT_Paraxial_Get_SG(bad, &out), 0);
     EXPECT_NE(ZELT_Paraxial_Get_SP_(bad, &out), 0);
     EXPECT_NE(ZELT_Paraxial_Get_V(bad, &out), 0);
@@ -316,7 +307,7 @@ TEST(CalcApi, RefusesASystemWithoutStop) {
   EXPECT_OK(ZELT_Surface_Set_Curvature(1, 0.01));
   const int status = ZELT_Calc_Paraxial();
   EXPECT_NE(status, 0);
-  EXPECT_NE(messageOf(status).find("stop"), std::string::npos) << messageOf(status);
+  EXPECT_NE(errorText(status).find("stop"), std::string::npos) << errorText(status);
   Ray r;
   EXPECT_NE(trace(0, 0, 0.5, 0, r), 0);
 }

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "zelt/io/AgfScanner.h"
-#include "zelt/io/TextDecoding.h"
+#include "zelt/glassdata/AgfScanner.h"
+#include "zelt/glassdata/TextDecoding.h"
 #include "zelt/model/OGlassStore.h"
 
 namespace fs = std::filesystem;

@@ -3,7 +3,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "zelt/calc/ORayCalc.h"
+#include "zelt/ray/ORayCalc.h"
 
 namespace zelt {
 
