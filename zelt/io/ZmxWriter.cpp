@@ -10,8 +10,8 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "zelt/io/GostNames.h"
 #include "zelt/model/OEntrancePupil.h"
+#include "zelt/io/GostNames.h"
 
 namespace zelt {
 namespace {
