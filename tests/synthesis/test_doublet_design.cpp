@@ -4,13 +4,15 @@
 #include <string>
 
 #include "synthesis/doublet_synthesis.h"
+#include "tests/support/TestSupport.h"
 
 namespace {
 
 using synthesis::DoubletResult;
 using synthesis::DoubletSynthesis;
 
-const std::string kCatalogs = std::string(ZELT_TEST_DATA) + "/catalogs/";
+using zelt_test::kCatalogs;
+
 // P, W, C of a designed doublet are sums of a few dozen products of order-one terms.
 constexpr double kParameterTolerance = 1e-9;
 

@@ -7,6 +7,7 @@
 
 #include "synthesis/doublet_synthesis.h"
 #include "synthesis/reference/literal_search.h"
+#include "tests/support/TestSupport.h"
 
 namespace {
 
@@ -16,7 +17,7 @@ using synthesis::FilterRanges;
 using synthesis::GlassRecord;
 using synthesis::StatusFlags;
 
-const std::string kCatalogs = std::string(ZELT_TEST_DATA) + "/catalogs/";
+using zelt_test::kCatalogs;
 constexpr StatusFlags kStandardPreferred{true, true, false, false, false};
 constexpr StatusFlags kAllStatuses{true, true, true, true, true};
 constexpr FilterRanges kNoRanges{0, 0, 0, 0};

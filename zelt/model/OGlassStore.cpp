@@ -1,6 +1,5 @@
 #include "zelt/model/OGlassStore.h"
 
-#include <filesystem>
 #include <optional>
 #include <stdexcept>
 #include <string_view>
@@ -102,10 +101,7 @@ std::unique_ptr<OGlassCatalog> readAgfCatalog(const std::string& path) {
     throw std::runtime_error(
         "Не задан файл c данными оптических стекол / Filepath with optical glasse is empty");
   }
-  // A folder opens like a file on some systems and would read as an empty catalog.
-  std::error_code ignored;
-  const std::optional<std::string> bytes =
-      std::filesystem::is_directory(path, ignored) ? std::nullopt : text::readFileBytes(path);
+  const std::optional<std::string> bytes = text::readFileBytes(path);
   if (!bytes) {
     throw std::runtime_error(
         "Файл c данными оптических стекол отсутствует / File with optical glasse is missing");
