@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <stdexcept>
 #include <string>
 
@@ -123,7 +124,8 @@ class RealCatalogSearch : public ::testing::Test {
   static std::pair<double, double> largestP0() {
     const auto table = synthesis::reference::literalPairTable(*core_, 0.0, kStandardPreferred,
                                                               kNoRanges, false, false);
-    double largestA = -INFINITY, largestB = -INFINITY;
+    double largestA = -std::numeric_limits<double>::infinity();
+    double largestB = largestA;
     for (const auto& [key, d] : table) {
       largestA = std::max(largestA, d.p0A);
       largestB = std::max(largestB, d.p0B);

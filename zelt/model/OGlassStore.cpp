@@ -6,6 +6,7 @@
 
 #include "zelt/glassdata/AgfScanner.h"
 #include "zelt/glassdata/TextDecoding.h"
+#include "zelt/model/Messages.h"
 
 namespace zelt {
 namespace {
@@ -131,27 +132,27 @@ OGlassCatalog& OGlassStore::readCatalog(const std::string& path) {
   return *catalogs_.back();
 }
 
-OAMedium& OGlassStore::findGlass(const std::string& glass, const std::string& catalog) const {
+OAMedium* OGlassStore::lookUp(const std::string& glass, const std::string& catalog) const {
   for (const auto& c : catalogs_) {
     if (c->name != catalog) continue;
     for (const auto& g : c->glasses) {
-      if (g->name == glass) return *g;
+      if (g->name == glass) return g.get();
     }
   }
-  throw std::runtime_error("NoMediumFound: " + glass);
+  return nullptr;
+}
+
+OAMedium& OGlassStore::findGlass(const std::string& glass, const std::string& catalog) const {
+  if (OAMedium* found = lookUp(glass, catalog)) return *found;
+  throw std::runtime_error(messages::noMediumFound(glass, true));
 }
 
 OAMedium& OGlassStore::findGlassInCatalogs(const std::string& glass,
                                            const std::vector<std::string>& catalogs) const {
   for (const auto& name : catalogs) {
-    for (const auto& c : catalogs_) {
-      if (c->name != name) continue;
-      for (const auto& g : c->glasses) {
-        if (g->name == glass) return *g;
-      }
-    }
+    if (OAMedium* found = lookUp(glass, name)) return *found;
   }
-  throw std::runtime_error("NoMediumFound:" + glass);
+  throw std::runtime_error(messages::noMediumFound(glass, false));
 }
 
 }  // namespace zelt
