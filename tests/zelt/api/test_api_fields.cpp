@@ -20,13 +20,6 @@ TEST(ApiFields, FieldAngleInDegreesOnlyAtInfinity) {
   EXPECT_NEAR(deg, -11.459156, 1e-6);
 }
 
-TEST(ApiFields, DistanceTypeGetterOnlyReportsSuccess) {
-  ASSERT_EQ(buildSystem(1), 0);
-  ASSERT_EQ(ZELT_Image_Set_Distance_Type(false), 0);
-  EXPECT_EQ(ZELT_Image_Get_Distance_Type(true), 0);
-  EXPECT_EQ(ZELT_Image_Get_Distance_Type(false), 0);
-}
-
 TEST(ApiFields, StopNeedsASurfaceFirstAndKeepsItsValuesWhenMoved) {
   ASSERT_EQ(buildSystem(3), 0);
   EXPECT_GT(ZELT_Stop_Set(2.0, 'p'), 0);
