@@ -39,11 +39,11 @@ bool isFinite(const PairData& d) {
   return true;
 }
 
-void DoubletResult::computeRadii([[maybe_unused]] double C, double fPrime, double lambda0,
+void DoubletResult::computeRadii([[maybe_unused]] double C, double fPrime, double mainLine,
                                  double W) {
   // C entered the pair data when the search computed them; they travel with the result.
-  const double n1 = glass1.index(lambda0);
-  const double n2 = glass2.index(lambda0);
+  const double n1 = glass1.index(mainLine);
+  const double n2 = glass2.index(mainLine);
   index1 = n1;
   index2 = n2;
   double q = 0.0;

@@ -2,8 +2,8 @@
 
 #include <stdexcept>
 
-#include "zelt/io/AgfScanner.h"
-#include "zelt/io/TextDecoding.h"
+#include "zelt/glassdata/AgfScanner.h"
+#include "zelt/glassdata/TextDecoding.h"
 
 namespace synthesis {
 namespace {

@@ -3,7 +3,7 @@
 #include <stdexcept>
 
 #include "synthesis/glass_catalog.h"
-#include "zelt/model/DispersionFormula.h"
+#include "zelt/glassdata/DispersionFormula.h"
 
 namespace synthesis {
 namespace {

@@ -7,7 +7,7 @@
 #include <stdexcept>
 #include <utility>
 
-#include "zelt/io/AgfScanner.h"
+#include "zelt/glassdata/AgfScanner.h"
 
 namespace batch {
 namespace {

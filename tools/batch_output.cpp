@@ -8,7 +8,7 @@
 #include <stdexcept>
 #include <utility>
 
-#include "zelt/io/TextDecoding.h"
+#include "zelt/glassdata/TextDecoding.h"
 
 namespace batch {
 namespace {

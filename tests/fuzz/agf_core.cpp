@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "synthesis/glass_catalog.h"
-#include "zelt/io/TextDecoding.h"
+#include "zelt/glassdata/TextDecoding.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);

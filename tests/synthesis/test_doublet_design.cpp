@@ -4,13 +4,15 @@
 #include <string>
 
 #include "synthesis/doublet_synthesis.h"
+#include "tests/support/TestSupport.h"
 
 namespace {
 
 using synthesis::DoubletResult;
 using synthesis::DoubletSynthesis;
 
-const std::string kCatalogs = std::string(ZELT_TEST_DATA) + "/catalogs/";
+using zelt_test::kCatalogs;
+
 // P, W, C of a designed doublet are sums of a few dozen products of order-one terms.
 constexpr double kParameterTolerance = 1e-9;
 
@@ -53,18 +55,12 @@ TEST(DoubletDesign, DesignedParametersEqualTheRequestedOnes) {
   }
 }
 
-TEST(DoubletDesign, ThinComponentRadiiAndLensOrders) {
+TEST(DoubletDesign, TurningAPairRoundSwapsTheLensPowers) {
   DoubletSynthesis core =
       searched("SCHOTT_20180601.agf", 0.0, 0.0, 0.0, synthesis::kLineF, synthesis::kLineC);
   core.prepareDesigns({0.0, 0.0, 10.0, 0.0, {}});
-  core.computeDesigns(100.0, core.lambda0, 0.0);  // zero thicknesses: h2 = h3 = 1
-  for (const DoubletResult& r : core.results) {
-    EXPECT_NEAR(r.r1, 100.0 * (r.index1 - 1) / (r.index1 * r.alpha2), 1e-9);
-    EXPECT_NEAR(r.r2, 100.0 * (r.index2 - r.index1) / (r.index2 * r.alpha3 - r.index1 * r.alpha2),
-                1e-9);
-    EXPECT_NEAR(r.r3, 100.0 * (1 - r.index2) / (1 - r.index2 * r.alpha3), 1e-9);
-  }
-  // Turning a pair round swaps the lens powers.
+  core.computeDesigns(100.0, core.lambda0, 0.0);
+  ASSERT_FALSE(core.results.empty());
   const DoubletResult& a = core.results[0];
   DoubletResult b = a;
   b.orderB = true;

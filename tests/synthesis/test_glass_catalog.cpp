@@ -6,13 +6,14 @@
 #include <string>
 
 #include "synthesis/glass_catalog.h"
+#include "tests/support/TestSupport.h"
 
 namespace {
 
 using synthesis::GlassCatalog;
 using synthesis::readAgfText;
 
-const std::string kCatalogs = std::string(ZELT_TEST_DATA) + "/catalogs/";
+using zelt_test::kCatalogs;
 
 GlassCatalog read(const std::string& text) {
   GlassCatalog catalog;
@@ -87,11 +88,14 @@ TEST(AgfReader, FileErrorsLeaveTheCatalogAsItWas) {
         }
       },
       std::runtime_error);
-  try {
-    synthesis::readAgfFile(kCatalogs + "missing.agf", catalog);
-    FAIL();
-  } catch (const std::runtime_error& e) {
-    EXPECT_STREQ(e.what(), "Файл c данными оптических стекол отсутствует");
+  // A folder is no catalog: refused like a missing file, not read as an empty one.
+  for (const std::string& path : {kCatalogs + "missing.agf", kCatalogs}) {
+    try {
+      synthesis::readAgfFile(path, catalog);
+      ADD_FAILURE() << path;
+    } catch (const std::runtime_error& e) {
+      EXPECT_STREQ(e.what(), "Файл c данными оптических стекол отсутствует");
+    }
   }
   EXPECT_EQ(catalog.size(), 1u);
 }

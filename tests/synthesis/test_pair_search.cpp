@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <stdexcept>
 #include <string>
 
 #include "synthesis/doublet_synthesis.h"
 #include "synthesis/reference/literal_search.h"
+#include "tests/support/TestSupport.h"
 
 namespace {
 
@@ -16,7 +18,7 @@ using synthesis::FilterRanges;
 using synthesis::GlassRecord;
 using synthesis::StatusFlags;
 
-const std::string kCatalogs = std::string(ZELT_TEST_DATA) + "/catalogs/";
+using zelt_test::kCatalogs;
 constexpr StatusFlags kStandardPreferred{true, true, false, false, false};
 constexpr StatusFlags kAllStatuses{true, true, true, true, true};
 constexpr FilterRanges kNoRanges{0, 0, 0, 0};
@@ -122,7 +124,8 @@ class RealCatalogSearch : public ::testing::Test {
   static std::pair<double, double> largestP0() {
     const auto table = synthesis::reference::literalPairTable(*core_, 0.0, kStandardPreferred,
                                                               kNoRanges, false, false);
-    double largestA = -INFINITY, largestB = -INFINITY;
+    double largestA = -std::numeric_limits<double>::infinity();
+    double largestB = largestA;
     for (const auto& [key, d] : table) {
       largestA = std::max(largestA, d.p0A);
       largestB = std::max(largestB, d.p0B);

@@ -10,10 +10,11 @@
 #include <vector>
 
 #include "batch_options.h"
+#include "tests/support/TestSupport.h"
 
 namespace {
 
-const std::string kCatalogs = std::string(ZELT_TEST_DATA) + "/catalogs/";
+using zelt_test::kCatalogs;
 
 struct BatchRun {
   int status;

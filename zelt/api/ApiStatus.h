@@ -6,6 +6,7 @@
 #include <string>
 
 #include "zelt/api/OApiState.h"
+#include "zelt/model/Messages.h"
 
 namespace zelt {
 
@@ -45,7 +46,7 @@ OMedium& currentMedium(OSystem& system, OGuide& gap, int i);
 /// Returns `out` when it is not null; throws otherwise (an out-pointer the caller forgot).
 template <class T>
 T& outValue(T* out) {
-  if (out == nullptr) throw std::runtime_error("Null output pointer passed to the library");
+  if (out == nullptr) throw std::runtime_error(messages::kNullOutput);
   return *out;
 }
 

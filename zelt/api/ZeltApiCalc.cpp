@@ -6,8 +6,8 @@
 #include "zelt/api/ApiStatus.h"
 #include "zelt/api/zelt_api.h"
 #include "zelt/calc/OAxisSystemCalc.h"
-#include "zelt/calc/RayErrors.h"
 #include "zelt/io/ParaxialReport.h"
+#include "zelt/ray/RayErrors.h"
 
 using zelt::OApiState;
 
@@ -15,19 +15,19 @@ namespace {
 
 // Copies one field of the paraxial record.
 int getField(double zelt::OParaxial::*field, double* out) {
-  return zelt::runStatus([&](OApiState& s) { zelt::outValue(out) = s.system.paraxial.*field; });
+  return zelt::runGetter(out, [&](OApiState& s) { return s.system.paraxial.*field; });
 }
 
 // Copies entry `w` of a per-wavelength list; the number must name a source wavelength that the
 // last calculation has covered.
 int getEntry(std::vector<double> zelt::OParaxial::*list, int w, double* out) {
   if (const int status = zelt::checkWavelengthNumber(w)) return status;
-  return zelt::runStatus([&](OApiState& s) {
+  return zelt::runGetter(out, [&](OApiState& s) {
     const std::vector<double>& values = s.system.paraxial.*list;
     if (static_cast<std::size_t>(w) >= values.size())
       throw std::runtime_error(
           "No paraxial data for this wavelength: run the paraxial calculation first");
-    zelt::outValue(out) = values[w];
+    return values[w];
   });
 }
 
@@ -65,7 +65,7 @@ void writeRay(const zelt::ORealRay& ray, double* x, double* y, double* z, double
 
 void requireOutputs(std::initializer_list<const void*> outputs) {
   for (const void* p : outputs)
-    if (p == nullptr) throw std::runtime_error("Null output pointer passed to the library");
+    if (p == nullptr) throw std::runtime_error(zelt::messages::kNullOutput);
 }
 
 }  // namespace

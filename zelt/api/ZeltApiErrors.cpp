@@ -7,18 +7,17 @@
 
 #include "zelt/api/ApiStatus.h"
 #include "zelt/api/zelt_api.h"
+#include "zelt/model/Messages.h"
 
 namespace zelt {
 namespace {
 
 constexpr std::size_t kMessageBytes = 255;  // longest message text handed out, without its zero
 
-const char kSurfaceNumberMessage[] = "Ошибка при задании номера поверхности";
-const char kZoneNumberMessage[] = "Ошибка при задании номера зоны";
-const char kWavelengthNumberMessage[] = "Ошибка при задании номера длины волны";
-const char kNoBaseSystemMessage[] =
-    "Система не создана: вызовите ZELT_System_Create_Base / No system: call "
-    "ZELT_System_Create_Base first";
+using messages::kNoBaseSystem;
+using messages::kSurfaceNumber;
+using messages::kWavelengthNumber;
+using messages::kZoneNumber;
 
 // Copies message `code` cut to 255 bytes, or a text naming the code when it names no message.
 void copyMessage(int code, char (&buffer)[kMessageBytes + 1]) {
@@ -51,7 +50,7 @@ int recordError(std::string message) {
 
 ONode& checkedNode(OSystem& system, int i) {
   ONode* node = i >= 0 && i < system.nodeCount() ? system.nodeAt(i) : nullptr;
-  if (node == nullptr) throw std::runtime_error(kSurfaceNumberMessage);
+  if (node == nullptr) throw std::runtime_error(kSurfaceNumber);
   return *node;
 }
 
@@ -73,30 +72,29 @@ OElement& ownSurface(ONode& node) {
 OZone& checkedZone(OSystem& system, int i) {
   auto& zones = system.zones();
   if (i < 0 || static_cast<std::size_t>(i) >= zones.size() || !zones[i]) {
-    throw std::runtime_error(kZoneNumberMessage);
+    throw std::runtime_error(kZoneNumber);
   }
   return *zones[i];
 }
 
 OSource& requireSource(OSystem& system) {
-  if (!system.source()) throw std::runtime_error(kNoBaseSystemMessage);
+  if (!system.source()) throw std::runtime_error(kNoBaseSystem);
   return *system.source();
 }
 
 OObject& requireObject(OSystem& system) {
-  if (!system.object()) throw std::runtime_error(kNoBaseSystemMessage);
+  if (!system.object()) throw std::runtime_error(kNoBaseSystem);
   return *system.object();
 }
 
 OImage& requireImage(OSystem& system) {
-  if (!system.image()) throw std::runtime_error(kNoBaseSystemMessage);
+  if (!system.image()) throw std::runtime_error(kNoBaseSystem);
   return *system.image();
 }
 
 OMedium& currentMedium(OSystem& system, OGuide& gap, int i) {
   if (gap.medium == nullptr) {
-    throw std::runtime_error("После поверхности " + std::to_string(i) +
-                             " не задана среда / No medium after surface " + std::to_string(i));
+    throw std::runtime_error(messages::noMediumAfter(i));
   }
   system.refreshMedium(*gap.medium);
   return *gap.medium;
@@ -106,7 +104,7 @@ int checkWavelengthNumber(int i) {
   const OSource* source = apiState().system.source();
   const std::size_t count = source ? source->count() : 0;
   if (i >= 0 && static_cast<std::size_t>(i) < count) return 0;
-  return recordError(kWavelengthNumberMessage);
+  return recordError(kWavelengthNumber);
 }
 
 }  // namespace zelt

@@ -66,10 +66,9 @@ int ZELT_Object_Set_Size(double size) {
 }
 
 int ZELT_Object_Get_Size_Grad(double* degrees) {
-  return runStatus([&](OApiState& s) {
-    auto& out = zelt::outValue(degrees);
+  return zelt::runGetter(degrees, [&](OApiState& s) {
     const zelt::OObject& object = zelt::requireObject(s.system);
-    out = object.finite ? 0.0 : object.h * kDegreesPerRadian;
+    return object.finite ? 0.0 : object.h * kDegreesPerRadian;
   });
 }
 
@@ -109,10 +108,9 @@ int ZELT_Image_Set_Size(double size) {
 }
 
 int ZELT_Image_Get_Size_Grad(double* degrees) {
-  return runStatus([&](OApiState& s) {
-    auto& out = zelt::outValue(degrees);
+  return zelt::runGetter(degrees, [&](OApiState& s) {
     const zelt::OImage& image = zelt::requireImage(s.system);
-    out = image.finite ? 0.0 : image.h * kDegreesPerRadian;
+    return image.finite ? 0.0 : image.h * kDegreesPerRadian;
   });
 }
 
@@ -172,14 +170,13 @@ int ZELT_Stop_Set_Surface_Num(int n) {
 }
 
 int ZELT_Stop_Get_Surface_Num(int* n) {
-  return runStatus([&](OApiState& s) {
-    auto& out = zelt::outValue(n);
+  return zelt::runGetter(n, [&](OApiState& s) {
     const auto* aperture = dynamic_cast<const zelt::OApertureStop*>(&requireStop(s.system));
     if (aperture == nullptr || aperture->node == nullptr) {
       throw std::runtime_error(
           "Апертурная диафрагма не стоит на поверхности / The aperture stop is on no surface");
     }
-    out = s.system.indexOf(aperture->node);
+    return s.system.indexOf(aperture->node);
   });
 }
 

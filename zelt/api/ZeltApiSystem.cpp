@@ -12,7 +12,7 @@ namespace {
 // Returns the surface node 1..N; the object and the image cannot be deleted.
 zelt::ONode& checkedSurfaceNode(zelt::OSystem& system, int i) {
   if (i < 1 || static_cast<std::size_t>(i) > system.surfaceCount()) {
-    throw std::runtime_error("Ошибка при задании номера поверхности");
+    throw std::runtime_error(zelt::messages::kSurfaceNumber);
   }
   return zelt::checkedNode(system, i);
 }
@@ -32,19 +32,18 @@ int ZELT_System_Delete_Surface(int number) {
 }
 
 int ZELT_System_Get_Surface_Count(int* count) {
-  return runStatus([&](OApiState& s) { zelt::outValue(count) = s.system.nodeCount(); });
+  return zelt::runGetter(count, [&](OApiState& s) { return s.system.nodeCount(); });
 }
 
 int ZELT_System_Get_Lenght_System(double* length) {
-  return runStatus([&](OApiState& s) {
-    auto& out = zelt::outValue(length);
+  return zelt::runGetter(length, [&](OApiState& s) {
     const zelt::OImage& image = zelt::requireImage(s.system);
     // Vertex of surface 1 to vertex of surface N, then to a finite image.
     double sum = 0.0;
     const int n = static_cast<int>(s.system.surfaceCount());
     for (int i = 1; i < n; ++i) sum += s.system.nodeAt(i)->out->getDistance();
     if (image.finite) sum += image.S_;
-    out = sum;
+    return sum;
   });
 }
 
@@ -62,10 +61,9 @@ int ZELT_System_Read_Catalog(const char* path) {
 }
 
 int ZELT_Surface_Get_Curvature(int i, double* c) {
-  return runStatus([&](OApiState& s) {
-    auto& out = zelt::outValue(c);
+  return zelt::runGetter(c, [&](OApiState& s) {
     const zelt::OElement* e = zelt::checkedNode(s.system, i).element();
-    out = e ? e->getCurvature() : 0.0;
+    return e ? e->getCurvature() : 0.0;
   });
 }
 
@@ -75,10 +73,9 @@ int ZELT_Surface_Set_Curvature(int i, double c) {
 }
 
 int ZELT_Surface_Get_Conic(int i, double* e2) {
-  return runStatus([&](OApiState& s) {
-    auto& out = zelt::outValue(e2);
+  return zelt::runGetter(e2, [&](OApiState& s) {
     const zelt::OElement* e = zelt::checkedNode(s.system, i).element();
-    out = e ? e->getConic() : 0.0;
+    return e ? e->getConic() : 0.0;
   });
 }
 
@@ -105,15 +102,14 @@ int ZELT_Surface_Set_Height(int i, double h) {
 }
 
 int ZELT_Surface_Is_Mirror(int i, bool* mirror) {
-  return runStatus([&](OApiState& s) {
-    auto& out = zelt::outValue(mirror);
+  return zelt::runGetter(mirror, [&](OApiState& s) {
     const zelt::ONode& node = zelt::checkedNode(s.system, i);
     if (node.in == nullptr || node.out == nullptr) {
       throw std::runtime_error("Поверхность " + std::to_string(i) +
                                " — объект или изображение, а не зеркало / Node " +
                                std::to_string(i) + " is the object or the image, not a surface");
     }
-    out = node.in->sign != node.out->sign;
+    return node.in->sign != node.out->sign;
   });
 }
 
@@ -129,8 +125,7 @@ int ZELT_Surface_Get_Glass(int i, std::string& name) {
   return runStatus([&](OApiState& s) {
     const zelt::OGuide& gap = zelt::outgoingGap(s.system, i);
     if (gap.medium == nullptr) {
-      throw std::runtime_error("После поверхности " + std::to_string(i) +
-                               " не задана среда / No medium after surface " + std::to_string(i));
+      throw std::runtime_error(zelt::messages::noMediumAfter(i));
     }
     name = gap.medium->name;
   });
@@ -153,11 +148,10 @@ int ZELT_Surface_Set_And_Create_Glass(int i, const std::string& name, std::vecto
 }
 
 int ZELT_Surface_Get_Ingex_Of_Refraction(int i, int w, double* n) {
-  return runStatus([&](OApiState& s) {
-    auto& out = zelt::outValue(n);
+  return zelt::runGetter(n, [&](OApiState& s) {
     zelt::OGuide& gap = zelt::outgoingGap(s.system, i);
     const zelt::OMedium& medium = zelt::currentMedium(s.system, gap, i);
-    if (w < 0) throw std::runtime_error("Ошибка при задании номера длины волны");
-    out = medium.index(static_cast<unsigned>(w)) * gap.sign;
+    if (w < 0) throw std::runtime_error(zelt::messages::kWavelengthNumber);
+    return medium.index(static_cast<unsigned>(w)) * gap.sign;
   });
 }

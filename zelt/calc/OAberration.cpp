@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "zelt/calc/RayErrors.h"
+#include "zelt/ray/RayErrors.h"
 
 namespace zelt {
 

@@ -5,7 +5,7 @@
 #include "zelt/calc/OAxisSystemCalc.h"
 #include "zelt/calc/ODiffRealRay.h"
 #include "zelt/calc/OPath.h"
-#include "zelt/calc/ORayCalc.h"
+#include "zelt/ray/ORayCalc.h"
 
 namespace zelt {
 

@@ -4,8 +4,8 @@
 #include <limits>
 #include <stdexcept>
 
-#include "zelt/calc/OEntrancePupil.h"
-#include "zelt/calc/RayErrors.h"
+#include "zelt/model/OEntrancePupil.h"
+#include "zelt/ray/RayErrors.h"
 
 namespace zelt {
 
@@ -31,10 +31,6 @@ void requireCalculable(const OSystem& system) {
   if (stop) system.indexOf(stop->node);  // throws for a node that left the chain
 }
 
-Matrix2 toMatrix(const OMatrix2& m) {
-  return {m[0][0], m[0][1], m[1][0], m[1][1]};
-}
-
 const OElement& elementOf(const ONode& node) {
   const OElement* e = node.element();
   if (!e) throw std::runtime_error("A surface node carries no surface");
@@ -42,21 +38,12 @@ const OElement& elementOf(const ONode& node) {
 }
 
 Matrix2 refraction(const ONode& node, int w) {
-  return toMatrix(elementOf(node).refractionMatrix(indexRatio(node, w), 1.0));
+  return elementOf(node).refractionMatrix(indexRatio(node, w), 1.0);
 }
 
 // True for a node between two gaps of equal signed index at wavelength 0: it does not refract.
 bool isDummy(const ONode& node) {
   return node.in && node.out && signedIndex(node.in, 0) == signedIndex(node.out, 0);
-}
-
-// Transfer through a gap that has no medium: homogeneous, like any other.
-void moveInAir(ORealRay& ray, const OElement& surface, ORayCalc& calc) {
-  surface.intersect(ray, calc);
-  if (!(calc.cos2I > 0.0) || !std::isfinite(calc.t)) throw MissOnSurface(calc);
-  ray.x += calc.t * ray.X;
-  ray.y += calc.t * ray.Y;
-  ray.z += calc.t * ray.Z;
 }
 
 }  // namespace
@@ -81,36 +68,38 @@ Matrix2 OAxisSystemCalc::systemMatrix(const ONode* first, const ONode* last, int
   return m * refraction(*first, w);
 }
 
-void OAxisSystemCalc::calcParaxial() {
-  OAxisSystem& sys = *system_;
-  requireCalculable(sys);
-  sys.refreshMedia();
-  OParaxial& p = sys.paraxial;
-  p.clear();
+namespace {
 
-  const OObject& object = *sys.object();
-  const OImage& image = *sys.image();
-  const ONode* first = object.next();
-  const ONode* last = image.prev();
-
-  // Where the chief ray crosses the axis: d behind the node before the stop.
+// The refracting range of the chain and where the chief ray crosses the axis: d behind the node
+// before the stop. A dummy stop surface at either end stays out of the range.
+struct ParaxialRange {
+  const ONode* first = nullptr;
+  const ONode* last = nullptr;
   const ONode* stopNode = nullptr;
   double d = 0.0;
+};
+
+ParaxialRange paraxialRange(const OSystem& sys) {
+  ParaxialRange range{sys.object()->next(), sys.image()->prev()};
   if (const OApertureStop* stop = apertureStop(sys)) {
-    stopNode = stop->node;
-    d = stopNode->in ? stopNode->in->getDistance() : 0.0;
-    if (stopNode == last && isDummy(*stopNode)) last = stopNode->prev();
-    if (stopNode == first && isDummy(*stopNode)) {
-      first = stopNode->next();
-      d = -stopNode->out->getDistance();
+    const ONode* stopNode = stop->node;
+    range.stopNode = stopNode;
+    range.d = stopNode->in ? stopNode->in->getDistance() : 0.0;
+    if (stopNode == range.last && isDummy(*stopNode)) range.last = stopNode->prev();
+    if (stopNode == range.first && isDummy(*stopNode)) {
+      range.first = stopNode->next();
+      range.d = -stopNode->out->getDistance();
     }
   } else if (const auto* pupil = dynamic_cast<const OEntrancePupil*>(sys.stop())) {
-    d = pupil->position;
+    range.d = pupil->position;
   }
-  if (first == &image || last == &object)
+  if (range.first == sys.image() || range.last == sys.object())
     throw std::runtime_error("The optical system has no refracting surface");
+  return range;
+}
 
-  const Matrix2 m = systemMatrix(first, last, 0);
+// Focal lengths and cardinal points from the system matrix at the main wavelength.
+void setFocalData(const Matrix2& m, OParaxial& p) {
   if (std::fabs(m.a21) > kMachineEpsilon) {
     p.F_ = 1.0 / m.a21;
     p.SF_ = m.a11 / m.a21;
@@ -123,45 +112,65 @@ void OAxisSystemCalc::calcParaxial() {
     p.F = p.F_ = p.SF = p.SF_ = inf;
     p.SH = p.SH_ = 0.0;
   }
-  p.S = object.S;
-  p.S_ = image.S_;
+}
 
-  const bool stopAtFront = !stopNode || stopNode == first || stopNode == first->prev();
-  const int count = static_cast<int>(sys.source()->count());
-  for (int w = 0; w < count; ++w) {
-    const double n0 = signedIndex(object.out, w);
-    const Matrix2 mw = systemMatrix(first, last, w);
-    const Matrix2 ms = stopAtFront ? Matrix2{} : systemMatrix(first, stopNode->prev(), w);
-    // The chief ray crosses the axis at the stop; traced back to the front of the system.
-    ParaxialRay chief{(d * ms.a22 - ms.a12) / n0, (ms.a11 - d * ms.a21) / n0};
-    ParaxialRay axial;
-    double e = 0.0;
-    if (!object.finite) {
-      p.SP.push_back(chief.h / chief.alpha);
-      axial = {1.0 + p.SP[0] * object.S, object.S};
-      e = axial.h * chief.alpha - axial.alpha * chief.h;
-    } else {
-      e = chief.h - chief.alpha * object.S;
-      p.SP.push_back(chief.alpha / e);
-      axial = {-object.S, -1.0};
-    }
-    p.Inv.push_back(e);
-    const ParaxialRay a = mw * axial;
-    const ParaxialRay c = mw * chief;
-    if (!image.finite) {
-      p.SP_.push_back(c.h / c.alpha);
-      const double denominator = a.h - a.alpha * p.SP_[0];
-      p.SG.push_back(a.alpha / denominator);
-      if (w == 0 && image.fromParaxial) p.S_ += p.SG[0];
-      p.V.push_back((n0 / signedIndex(image.in, w)) / denominator);
-    } else {
-      p.SG.push_back(a.h / a.alpha);
-      if (w == 0 && image.fromParaxial) p.S_ += p.SG[0];
-      const double t = c.h - c.alpha * p.S_;
-      p.SP_.push_back(c.alpha / t);
-      p.V.push_back(t / e);
-    }
+// Appends the pupils, the Gaussian image, the invariant and the magnification at wavelength w.
+void addPupilsAndImage(const OAxisSystemCalc& calc, const ParaxialRange& range, int w) {
+  OAxisSystem& sys = calc.system();
+  OParaxial& p = sys.paraxial;
+  const OObject& object = *sys.object();
+  const OImage& image = *sys.image();
+  const ONode* first = range.first;
+  const bool stopAtFront =
+      !range.stopNode || range.stopNode == first || range.stopNode == first->prev();
+  const double n0 = signedIndex(object.out, w);
+  const Matrix2 mw = calc.systemMatrix(first, range.last, w);
+  const Matrix2 ms = stopAtFront ? Matrix2{} : calc.systemMatrix(first, range.stopNode->prev(), w);
+  // The chief ray crosses the axis at the stop; traced back to the front of the system.
+  ParaxialRay chief{(range.d * ms.a22 - ms.a12) / n0, (ms.a11 - range.d * ms.a21) / n0};
+  ParaxialRay axial;
+  double e = 0.0;
+  if (!object.finite) {
+    p.SP.push_back(chief.h / chief.alpha);
+    axial = {1.0 + p.SP[0] * object.S, object.S};
+    e = axial.h * chief.alpha - axial.alpha * chief.h;
+  } else {
+    e = chief.h - chief.alpha * object.S;
+    p.SP.push_back(chief.alpha / e);
+    axial = {-object.S, -1.0};
   }
+  p.Inv.push_back(e);
+  const ParaxialRay a = mw * axial;
+  const ParaxialRay c = mw * chief;
+  if (!image.finite) {
+    p.SP_.push_back(c.h / c.alpha);
+    const double denominator = a.h - a.alpha * p.SP_[0];
+    p.SG.push_back(a.alpha / denominator);
+    if (w == 0 && image.fromParaxial) p.S_ += p.SG[0];
+    p.V.push_back((n0 / signedIndex(image.in, w)) / denominator);
+  } else {
+    p.SG.push_back(a.h / a.alpha);
+    if (w == 0 && image.fromParaxial) p.S_ += p.SG[0];
+    const double t = c.h - c.alpha * p.S_;
+    p.SP_.push_back(c.alpha / t);
+    p.V.push_back(t / e);
+  }
+}
+
+}  // namespace
+
+void OAxisSystemCalc::calcParaxial() {
+  OAxisSystem& sys = *system_;
+  requireCalculable(sys);
+  sys.refreshMedia();
+  OParaxial& p = sys.paraxial;
+  p.clear();
+  const ParaxialRange range = paraxialRange(sys);
+  setFocalData(systemMatrix(range.first, range.last, 0), p);
+  p.S = sys.object()->S;
+  p.S_ = sys.image()->S_;
+  const int count = static_cast<int>(sys.source()->count());
+  for (int w = 0; w < count; ++w) addPupilsAndImage(*this, range, w);
   p.wavelengths = sys.source()->wavelengths;
 }
 
@@ -281,7 +290,7 @@ void traceNode(const ONode& node, ORealRay& ray, ORayCalc& calc) {
   if (in->medium) {
     in->medium->transfer(ray, surface, calc);
   } else {
-    moveInAir(ray, surface, calc);
+    surface.moveToSurface(ray, calc);  // a gap without medium is homogeneous too
   }
   calc.segmentPath = n * calc.t;
   const double n_ = signedIndex(node.out, calc.wavelength);

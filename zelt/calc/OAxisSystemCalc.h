@@ -1,10 +1,10 @@
 #pragma once
 
 #include "zelt/calc/OPath.h"
-#include "zelt/calc/ORayCalc.h"
-#include "zelt/calc/ORealRay.h"
-#include "zelt/calc/ParaxialMatrix.h"
 #include "zelt/model/OAxisSystem.h"
+#include "zelt/ray/ORayCalc.h"
+#include "zelt/ray/ORealRay.h"
+#include "zelt/ray/ParaxialMatrix.h"
 
 namespace zelt {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "zelt/calc/ONullRay.h"
-#include "zelt/calc/ORealRay.h"
+#include "zelt/ray/ONullRay.h"
+#include "zelt/ray/ORealRay.h"
 
 namespace zelt {
 

@@ -9,7 +9,7 @@
 #include <memory>
 #include <stdexcept>
 
-#include "zelt/calc/OEntrancePupil.h"
+#include "zelt/model/OEntrancePupil.h"
 
 namespace zelt {
 namespace {

@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "zelt/calc/OEntrancePupil.h"
+#include "zelt/model/OEntrancePupil.h"
 #include "zelt/io/OpjReader.h"
 
 namespace zelt {

@@ -6,7 +6,7 @@
 #include <map>
 #include <stdexcept>
 
-#include "zelt/calc/OEntrancePupil.h"
+#include "zelt/model/OEntrancePupil.h"
 
 namespace zelt {
 namespace {

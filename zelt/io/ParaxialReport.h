@@ -3,7 +3,7 @@
 #include <ostream>
 #include <string>
 
-#include "zelt/calc/OParaxial.h"
+#include "zelt/model/OParaxial.h"
 
 namespace zelt {
 

@@ -2,13 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
-#include <filesystem>
 #include <memory>
 #include <numbers>
 #include <stdexcept>
 
-#include "zelt/io/AgfScanner.h"
-#include "zelt/io/TextDecoding.h"
+#include "zelt/glassdata/AgfScanner.h"
+#include "zelt/glassdata/TextDecoding.h"
 
 namespace zelt {
 namespace {
@@ -543,10 +542,7 @@ void buildZmxSystem(const ZmxDocument& doc, OSystem& system) {
 }
 
 void readZmxFile(const std::string& path, OSystem& system) {
-  // A folder opens like a file on some systems; it is no lens file either way.
-  std::error_code ignored;
-  const std::optional<std::string> bytes =
-      std::filesystem::is_directory(path, ignored) ? std::nullopt : text::readFileBytes(path);
+  const std::optional<std::string> bytes = text::readFileBytes(path);
   if (!bytes) fail("file does not exist");
   if (bytes->size() < 4) fail("файл поврежден");
   buildZmxSystem(parseZmx(text::decodeText(*bytes)), system);

@@ -12,7 +12,7 @@
 #include <stdexcept>
 
 #include "zelt/calc/OAxisSystemCalc.h"
-#include "zelt/calc/OEntrancePupil.h"
+#include "zelt/model/OEntrancePupil.h"
 #include "zelt/io/GostNames.h"
 
 namespace zelt {

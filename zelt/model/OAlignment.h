@@ -43,7 +43,7 @@ class OAxisAlignment : public OAlignment {
   }
   double& distance() override { return distance_; }
   double getDistance() const override { return distance_; }
-  // Defined with the ray tracing (zelt/calc): copy, then z −= distance.
+  // Defined in ModelRayOps.cpp: copy, then z −= distance.
   void transfer(const ORealRay& from, ORealRay& to) const override;
 
  private:

@@ -1,7 +1,7 @@
 #pragma once
 // The system the library works on: a centred system with its calculation results.
 
-#include "zelt/calc/OParaxial.h"
+#include "zelt/model/OParaxial.h"
 #include "zelt/model/OSystem.h"
 
 namespace zelt {

@@ -32,12 +32,15 @@ class OElement {
   /// throws MissOnSurface when a plane is parallel to the ray. Does not move the ray.
   virtual void intersect(const ORealRay& ray, ORayCalc& calc) const = 0;
 
+  /// Intersects, refuses a ray that misses or only touches the element, and moves it there.
+  void moveToSurface(ORealRay& ray, ORayCalc& calc) const;
+
   /// Turns the direction of `ray` by the vector law of refraction with index ratio `mu`;
   /// throws FullReflectionOnSurface when no refracted ray exists.
   virtual void refract(ORealRay& ray, double mu, ORayCalc& calc) const = 0;
 
   /// Returns the paraxial refraction matrix [[1, 0], [k·c·(1 − mu), mu]].
-  virtual OMatrix2 refractionMatrix(double mu, double k) const = 0;
+  virtual Matrix2 refractionMatrix(double mu, double k) const = 0;
 
   std::string name;
 

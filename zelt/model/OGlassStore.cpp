@@ -1,12 +1,12 @@
 #include "zelt/model/OGlassStore.h"
 
-#include <filesystem>
 #include <optional>
 #include <stdexcept>
 #include <string_view>
 
-#include "zelt/io/AgfScanner.h"
-#include "zelt/io/TextDecoding.h"
+#include "zelt/glassdata/AgfScanner.h"
+#include "zelt/glassdata/TextDecoding.h"
+#include "zelt/model/Messages.h"
 
 namespace zelt {
 namespace {
@@ -102,10 +102,7 @@ std::unique_ptr<OGlassCatalog> readAgfCatalog(const std::string& path) {
     throw std::runtime_error(
         "Не задан файл c данными оптических стекол / Filepath with optical glasse is empty");
   }
-  // A folder opens like a file on some systems and would read as an empty catalog.
-  std::error_code ignored;
-  const std::optional<std::string> bytes =
-      std::filesystem::is_directory(path, ignored) ? std::nullopt : text::readFileBytes(path);
+  const std::optional<std::string> bytes = text::readFileBytes(path);
   if (!bytes) {
     throw std::runtime_error(
         "Файл c данными оптических стекол отсутствует / File with optical glasse is missing");
@@ -135,27 +132,27 @@ OGlassCatalog& OGlassStore::readCatalog(const std::string& path) {
   return *catalogs_.back();
 }
 
-OAMedium& OGlassStore::findGlass(const std::string& glass, const std::string& catalog) const {
+OAMedium* OGlassStore::lookUp(const std::string& glass, const std::string& catalog) const {
   for (const auto& c : catalogs_) {
     if (c->name != catalog) continue;
     for (const auto& g : c->glasses) {
-      if (g->name == glass) return *g;
+      if (g->name == glass) return g.get();
     }
   }
-  throw std::runtime_error("NoMediumFound: " + glass);
+  return nullptr;
+}
+
+OAMedium& OGlassStore::findGlass(const std::string& glass, const std::string& catalog) const {
+  if (OAMedium* found = lookUp(glass, catalog)) return *found;
+  throw std::runtime_error(messages::noMediumFound(glass, true));
 }
 
 OAMedium& OGlassStore::findGlassInCatalogs(const std::string& glass,
                                            const std::vector<std::string>& catalogs) const {
   for (const auto& name : catalogs) {
-    for (const auto& c : catalogs_) {
-      if (c->name != name) continue;
-      for (const auto& g : c->glasses) {
-        if (g->name == glass) return *g;
-      }
-    }
+    if (OAMedium* found = lookUp(glass, name)) return *found;
   }
-  throw std::runtime_error("NoMediumFound:" + glass);
+  throw std::runtime_error(messages::noMediumFound(glass, false));
 }
 
 }  // namespace zelt

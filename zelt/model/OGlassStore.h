@@ -29,7 +29,7 @@ class OGlassStore {
   /// throws std::runtime_error("NoMediumFound: " + glass).
   OAMedium& findGlass(const std::string& glass, const std::string& catalog) const;
 
-  /// Returns findGlass for the first of `catalogs` that holds the glass;
+  /// Returns the glass from the first of `catalogs` that holds it;
   /// throws std::runtime_error("NoMediumFound:" + glass).
   OAMedium& findGlassInCatalogs(const std::string& glass,
                                 const std::vector<std::string>& catalogs) const;
@@ -38,6 +38,9 @@ class OGlassStore {
   const std::vector<std::unique_ptr<OGlassCatalog>>& catalogs() const { return catalogs_; }
 
  private:
+  // Returns the first glass named `glass` in a catalog named `catalog`, or null.
+  OAMedium* lookUp(const std::string& glass, const std::string& catalog) const;
+
   std::vector<std::unique_ptr<OHMedium>> made_;
   std::vector<std::unique_ptr<OGlassCatalog>> catalogs_;
 };

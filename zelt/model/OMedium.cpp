@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "zelt/model/DispersionFormula.h"
+#include "zelt/glassdata/DispersionFormula.h"
 
 namespace zelt {
 

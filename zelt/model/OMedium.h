@@ -46,7 +46,7 @@ class OMedium {
   virtual double index(unsigned w) const;
 
   /// Moves `ray` through the medium onto `surface`: intersect, check for a miss, advance the ray.
-  /// Throws MissOnSurface. Defined with the ray tracing (zelt/calc).
+  /// Throws MissOnSurface. Defined in ModelRayOps.cpp.
   virtual void transfer(ORealRay& ray, const OElement& surface, ORayCalc& calc) const = 0;
 
   std::string name;

@@ -12,9 +12,8 @@ std::unique_ptr<OElement> OSurface2::clone() const {
   return std::make_unique<OSurface2>(*this);
 }
 
-OMatrix2 OSurface2::refractionMatrix(double mu, double k) const {
-  // Paraxial refraction: the height is kept, the angle becomes mu·α + k·c·(1 − mu)·h.
-  return {{{1.0, 0.0}, {k * c * (1.0 - mu), mu}}};
+Matrix2 OSurface2::refractionMatrix(double mu, double k) const {
+  return zelt::refractionMatrix(c, mu, k);
 }
 
 }  // namespace zelt

@@ -20,10 +20,10 @@ class OSurface2 : public OSurface {
   void setConic(double conic) override { e2 = conic; }
   std::unique_ptr<OElement> clone() const override;
 
-  // The ray operations are defined with the ray tracing (zelt/calc).
+  // The ray operations are defined in ModelRayOps.cpp.
   void intersect(const ORealRay& ray, ORayCalc& calc) const override;
   void refract(ORealRay& ray, double mu, ORayCalc& calc) const override;
-  OMatrix2 refractionMatrix(double mu, double k) const override;
+  Matrix2 refractionMatrix(double mu, double k) const override;
 
   double c = 0.0;   // vertex curvature, 1/mm
   double e2 = 0.0;  // conic term, square of the eccentricity

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/zelt/api/ApiTestSupport.h"
+#include "tests/support/TestSupport.h"
 
 using namespace zelt_test;
 
@@ -18,13 +18,6 @@ TEST(ApiFields, FieldAngleInDegreesOnlyAtInfinity) {
   ASSERT_EQ(ZELT_Image_Set_Size(-0.2), 0);
   ASSERT_EQ(ZELT_Image_Get_Size_Grad(&deg), 0);
   EXPECT_NEAR(deg, -11.459156, 1e-6);
-}
-
-TEST(ApiFields, DistanceTypeGetterOnlyReportsSuccess) {
-  ASSERT_EQ(buildSystem(1), 0);
-  ASSERT_EQ(ZELT_Image_Set_Distance_Type(false), 0);
-  EXPECT_EQ(ZELT_Image_Get_Distance_Type(true), 0);
-  EXPECT_EQ(ZELT_Image_Get_Distance_Type(false), 0);
 }
 
 TEST(ApiFields, StopNeedsASurfaceFirstAndKeepsItsValuesWhenMoved) {

@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "tests/zelt/api/ApiTestSupport.h"
+#include "tests/support/TestSupport.h"
 
 using namespace zelt_test;
 

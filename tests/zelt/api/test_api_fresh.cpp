@@ -5,7 +5,7 @@
 
 #include <stdexcept>
 
-#include "tests/zelt/api/ApiTestSupport.h"
+#include "tests/support/TestSupport.h"
 
 using namespace zelt_test;
 

@@ -6,30 +6,19 @@
 #include <filesystem>
 #include <fstream>
 
-#include "tests/zelt/api/ApiTestSupport.h"
+#include "tests/support/TestSupport.h"
 
 using namespace zelt_test;
 namespace fs = std::filesystem;
 
 namespace {
 
-// A private folder for catalog files made by one test.
-class TempDir {
- public:
-  TempDir() : path_(fs::temp_directory_path() / ("zelt_api_media_" + std::to_string(::getpid()))) {
-    fs::create_directories(path_);
-  }
-  ~TempDir() { fs::remove_all(path_); }
-  std::string write(const std::string& name, const std::string& content) const {
-    const fs::path p = path_ / name;
-    std::ofstream(p, std::ios::binary) << content;
-    return p.string();
-  }
-  const fs::path& path() const { return path_; }
-
- private:
-  fs::path path_;
-};
+// Writes a file of the scratch folder and returns its path.
+std::string writeTemp(const std::string& name, const std::string& content) {
+  const std::string path = tempPath(name);
+  writeBytes(path, content);
+  return path;
+}
 
 double indexAfter(int surface, int w) {
   double n = 0;
@@ -41,20 +30,19 @@ double indexAfter(int surface, int w) {
 }  // namespace
 
 TEST(ApiMedia, CatalogNameIsTheFileNameWithoutItsExtension) {
-  TempDir dir;
   const std::string schott = kCatalogs + "SCHOTT.AGF";
   std::ifstream in(schott, std::ios::binary);
   const std::string content((std::istreambuf_iterator<char>(in)), {});
   // A Windows path: the name follows the last backslash.
-  const std::string windowsStyle = dir.write("sub\\schott.agf", content);
+  const std::string windowsStyle = writeTemp("sub\\schott.agf", content);
   ASSERT_EQ(buildSystem(1), 0);
   ASSERT_EQ(ZELT_System_Read_Catalog(windowsStyle.c_str()), 0);
   EXPECT_EQ(ZELT_Surface_Set_Glass(1, "N-BK7", "schott"), 0);
   EXPECT_GT(ZELT_Surface_Set_Glass(1, "N-BK7", "sub\\schott"), 0);
   // A bare relative name with the upper-case extension.
   const fs::path old = fs::current_path();
-  fs::current_path(dir.path());
-  dir.write("Lenses.AGF",
+  fs::current_path(scratchFolder());
+  writeTemp("Lenses.AGF",
             "NM MYGLASS 2 0 1.5 60\nCD 1.03961212 0.00600069867 0.231792344 "
             "0.0200179144 1.01046945 103.560653\nLD 0.3 2.5\n");
   const int status = ZELT_System_Read_Catalog("Lenses.AGF");
@@ -137,17 +125,16 @@ TEST(ApiMedia, MadeGlassHandsBackItsIndicesAndRefusesMissingOnes) {
 }
 
 TEST(ApiMedia, BadCatalogFilesFailWithTheirMessagesAndAddNothing) {
-  TempDir dir;
   ASSERT_EQ(buildSystem(1), 0);
   EXPECT_EQ(errorText(ZELT_System_Read_Catalog("")),
             "Не задан файл c данными оптических стекол / Filepath with optical glasse is empty");
-  const std::string missing = (dir.path() / "none.agf").string();
+  const std::string missing = tempPath("none.agf");
   EXPECT_EQ(errorText(ZELT_System_Read_Catalog(missing.c_str())),
             "Файл c данными оптических стекол отсутствует / File with optical glasse is missing");
-  const std::string folder = dir.path().string();
+  const std::string folder = scratchFolder().string();
   EXPECT_EQ(errorText(ZELT_System_Read_Catalog(folder.c_str())),
             "Файл c данными оптических стекол отсутствует / File with optical glasse is missing");
-  const std::string bad = dir.write("bad.agf",
+  const std::string bad = writeTemp("bad.agf",
                                     "NM GOOD 2 0 1.5 60\nCD 1 0 0 0 0 0\nLD 0.3 2.5\n"
                                     "NM STRANGE 14 0 1.5 60\nCD 1 0 0 0 0 0\nLD 0.3 2.5\n");
   EXPECT_EQ(errorText(ZELT_System_Read_Catalog(bad.c_str())), "UnknownDFormula: STRANGE");
@@ -155,10 +142,9 @@ TEST(ApiMedia, BadCatalogFilesFailWithTheirMessagesAndAddNothing) {
 }
 
 TEST(ApiMedia, CatalogGlassWithTooFewCoefficientsIsRefused) {
-  TempDir dir;
   ASSERT_EQ(buildSystem(1), 0);
   const std::string path =
-      dir.write("short.agf", "NM SHORT 2 0 1.5 60\nCD 1.03 0.006 0.23\nLD 0.3 2.5\n");
+      writeTemp("short.agf", "NM SHORT 2 0 1.5 60\nCD 1.03 0.006 0.23\nLD 0.3 2.5\n");
   ASSERT_EQ(ZELT_System_Read_Catalog(path.c_str()), 0);
   ASSERT_EQ(ZELT_Surface_Set_Glass(1, "SHORT", "short"), 0);
   double n = 0;

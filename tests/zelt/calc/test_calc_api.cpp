@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <fstream>
 #include <numbers>
@@ -7,23 +8,14 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/TestSupport.h"
 #include "zelt/api/zelt_api.h"
 
 namespace {
 
-std::string messageOf(int status) {
-  char buffer[256] = "";
-  ZELT_Get_Error(status, buffer);
-  return buffer;
-}
+using zelt_test::errorText;
 
-#define EXPECT_OK(call)                          \
-  do {                                           \
-    const int status_ = (call);                  \
-    EXPECT_EQ(status_, 0) << messageOf(status_); \
-  } while (0)
-
-const std::string kCatalog = std::string(ZELT_TEST_DATA) + "/catalogs/SCHOTT.AGF";
+const std::string kCatalog = zelt_test::kCatalogs + "SCHOTT.AGF";
 
 // One cemented doublet of the reference list: maker's prescription and stated focal lengths.
 struct ReferenceLens {
@@ -122,35 +114,28 @@ std::vector<std::vector<double>> catalogIndices(const ReferenceLens& lens,
 }
 
 struct Synthesis {
-  double field = std::numbers::pi / 180.0;
+  double fieldDegrees = 1.0;
   double pupil = 25.4;
-  std::vector<double> waves{0.5876, 0.4861, 0.6563};
+  std::array<double, 3> waves{0.5876, 0.4861, 0.6563};
 };
 
-// The synthesis program's exact sequence of calls for a doublet.
+// The synthesis program's exact sequence of calls for a doublet, then the paraxial calculation.
 void buildLikeSynthesis(const ReferenceLens& lens, const std::vector<std::vector<double>>& n,
                         const Synthesis& s) {
-  EXPECT_OK(ZELT_System_Create_Base());
-  for (int i = 0; i < 3; ++i) EXPECT_OK(ZELT_System_Append_Surface());
-  EXPECT_OK(ZELT_System_Set_Name("Cemented Doublet"));
-  EXPECT_OK(ZELT_Object_Set_Type(false));
-  EXPECT_OK(ZELT_Image_Set_Type(true));
-  EXPECT_OK(ZELT_Image_Set_Size(s.field));
-  EXPECT_OK(ZELT_Image_Set_Distance_Type(true));
-  EXPECT_OK(ZELT_Source_Set_Wavelength(0, s.waves[0]));
-  EXPECT_OK(ZELT_Source_Append_Wave(s.waves[1], 1));
-  EXPECT_OK(ZELT_Source_Append_Wave(s.waves[2], 1));
-  EXPECT_OK(ZELT_Stop_Set_Surface_Num(1));
-  EXPECT_OK(ZELT_Stop_Set(s.pupil * 0.5, 'p'));
-  setCurvatures(lens.r1, lens.r2, lens.r3);
-  EXPECT_OK(ZELT_Surface_Set_Thickness(1, lens.t1));
-  EXPECT_OK(ZELT_Surface_Set_Thickness(2, lens.t2));
-  for (int k = 1; k <= 3; ++k) EXPECT_OK(ZELT_Surface_Set_Height(k, s.pupil * 0.5));
-  EXPECT_OK(ZELT_Surface_Set_And_Create_Glass(0, "AIR", {1, 1, 1}));
-  EXPECT_OK(ZELT_Surface_Set_And_Create_Glass(3, "AIR", {1, 1, 1}));
-  EXPECT_OK(ZELT_Surface_Set_And_Create_Glass(1, lens.glass1, n[0]));
-  EXPECT_OK(ZELT_Surface_Set_And_Create_Glass(2, lens.glass2, n[1]));
-  EXPECT_OK(ZELT_Object_Set_Size(-s.field));
+  const zelt_test::Doublet doublet{lens.glass1,
+                                   lens.glass2,
+                                   lens.r1,
+                                   lens.r2,
+                                   lens.r3,
+                                   lens.t1,
+                                   lens.t2,
+                                   s.pupil,
+                                   s.fieldDegrees,
+                                   {n[0][0], n[0][1], n[0][2]},
+                                   {n[1][0], n[1][1], n[1][2]},
+                                   s.waves};
+  zelt_test::buildDoublet(doublet);
+  EXPECT_OK(ZELT_Object_Set_Size(-s.fieldDegrees * std::numbers::pi / 180.0));
   EXPECT_OK(ZELT_Calc_Paraxial());
 }
 
@@ -168,7 +153,8 @@ class SynthesisDoublet : public ::testing::Test {
  protected:
   void SetUp() override {
     lens_ = readReferenceLenses().at(0);
-    n_ = catalogIndices(lens_, Synthesis().waves);
+    const auto& waves = Synthesis().waves;
+    n_ = catalogIndices(lens_, {waves.begin(), waves.end()});
     buildLikeSynthesis(lens_, n_, Synthesis());
   }
   ReferenceLens lens_;
@@ -199,7 +185,8 @@ TEST_F(SynthesisDoublet, ComaRaysReachTheImageAtTheFieldHeight) {
   EXPECT_OK(trace(1, 0, 1, 0, upper));
   EXPECT_OK(trace(1, 0, -1, 0, lower));
   EXPECT_EQ(chief.code + upper.code + lower.code, 0);
-  EXPECT_NEAR(chief.y, lens_.efl * std::tan(Synthesis().field), 0.01);
+  EXPECT_NEAR(chief.y, lens_.efl * std::tan(Synthesis().fieldDegrees * std::numbers::pi / 180.0),
+              0.01);
   EXPECT_LT(std::fabs(chief.y - (upper.y + lower.y) / 2), 0.01);
 }
 
@@ -243,7 +230,7 @@ TEST_F(SynthesisDoublet, TracesNeedACurrentParaxialCalculation) {
   Ray r;
   const int status = trace(0, 0, 0.5, 0, r);
   EXPECT_NE(status, 0);
-  EXPECT_NE(messageOf(status).find("paraxial"), std::string::npos) << messageOf(status);
+  EXPECT_NE(errorText(status).find("paraxial"), std::string::npos) << errorText(status);
   EXPECT_EQ(r.x, -7);
   EXPECT_OK(ZELT_Calc_Paraxial());
   EXPECT_OK(trace(0, 0, 0.5, 2, r));
@@ -259,7 +246,7 @@ TEST_F(SynthesisDoublet, IndexedGettersRefuseNumbersOutsideTheWavelengths) {
   for (int bad : {-1, 3}) {
     double out = 42;
     const int status = ZELT_Paraxial_Get_SP(bad, &out);
-    EXPECT_EQ(messageOf(status), "Ошибка при задании номера длины волны");
+    EXPECT_EQ(errorText(status), "Ошибка при задании номера длины волны");
     EXPECT_NE(ZELT_Paraxial_Get_SG(bad, &out), 0);
     EXPECT_NE(ZELT_Paraxial_Get_SP_(bad, &out), 0);
     EXPECT_NE(ZELT_Paraxial_Get_V(bad, &out), 0);
@@ -316,7 +303,7 @@ TEST(CalcApi, RefusesASystemWithoutStop) {
   EXPECT_OK(ZELT_Surface_Set_Curvature(1, 0.01));
   const int status = ZELT_Calc_Paraxial();
   EXPECT_NE(status, 0);
-  EXPECT_NE(messageOf(status).find("stop"), std::string::npos) << messageOf(status);
+  EXPECT_NE(errorText(status).find("stop"), std::string::npos) << errorText(status);
   Ray r;
   EXPECT_NE(trace(0, 0, 0.5, 0, r), 0);
 }

@@ -7,9 +7,9 @@
 #include <iterator>
 #include <map>
 
-#include "tests/zelt/io/ZmxTestSupport.h"
+#include "tests/support/TestSupport.h"
 
-using namespace zmx_test;
+using namespace zelt_test;
 
 namespace {
 

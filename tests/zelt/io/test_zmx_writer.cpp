@@ -4,9 +4,9 @@
 
 #include <algorithm>
 
-#include "tests/zelt/io/ZmxTestSupport.h"
+#include "tests/support/TestSupport.h"
 
-using namespace zmx_test;
+using namespace zelt_test;
 
 namespace {
 

@@ -8,8 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "zelt/io/AgfScanner.h"
-#include "zelt/io/TextDecoding.h"
+#include "tests/support/TestSupport.h"
+#include "zelt/glassdata/AgfScanner.h"
+#include "zelt/glassdata/TextDecoding.h"
 #include "zelt/model/OGlassStore.h"
 
 namespace fs = std::filesystem;
@@ -87,7 +88,7 @@ TEST(AgfCatalogs, CatalogNameFromPaths) {
 }
 
 TEST(AgfCatalogs, RecordCounterKeepsAGlassAfterEveryThreeRecords) {
-  const fs::path path = fs::temp_directory_path() / "zelt_model_records.agf";
+  const fs::path path = zelt_test::tempPath("records.agf");
   // Long CD record wrapped over a continuation line; formula written in floating form; a glass
   // whose LD record is missing shares its third record with the next glass's NM.
   std::ofstream(path, std::ios::binary)
@@ -105,7 +106,7 @@ TEST(AgfCatalogs, RecordCounterKeepsAGlassAfterEveryThreeRecords) {
 }
 
 TEST(AgfCatalogs, BrokenRangeRecordIsAClearError) {
-  const fs::path path = fs::temp_directory_path() / "zelt_model_badld.agf";
+  const fs::path path = zelt_test::tempPath("badld.agf");
   std::ofstream(path, std::ios::binary) << "NM A 1 0 1.5 60\nCD 1 0 0 0 0 0\nLD x y\n";
   try {
     zelt::readAgfCatalog(path.string());

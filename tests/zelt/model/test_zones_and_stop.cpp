@@ -7,8 +7,8 @@
 
 #include "zelt/api/OApiState.h"
 #include "zelt/api/zelt_api.h"
-#include "zelt/calc/OEntrancePupil.h"
 #include "zelt/model/OAxisSystem.h"
+#include "zelt/model/OEntrancePupil.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "zelt/calc/ConicOptics.h"
-#include "zelt/calc/RayErrors.h"
+#include "zelt/ray/ConicOptics.h"
+#include "zelt/ray/RayErrors.h"
 
 namespace zelt {
 namespace {

@@ -1,6 +1,7 @@
-#include "zelt/io/TextDecoding.h"
+#include "zelt/glassdata/TextDecoding.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -79,6 +80,9 @@ bool startsWith(std::string_view s, std::string_view prefix) {
 
 std::optional<std::string> readFileBytes(const std::string& path) {
   if (path.empty()) return std::nullopt;
+  // A folder opens like a file on some systems and would read as empty.
+  std::error_code ignored;
+  if (std::filesystem::is_directory(path, ignored)) return std::nullopt;
   std::ifstream in(path, std::ios::binary);
   if (!in) return std::nullopt;
   std::ostringstream content;

@@ -1,4 +1,4 @@
-#include "zelt/io/TextDecoding.h"
+#include "zelt/glassdata/TextDecoding.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "zelt/io/AgfScanner.h"
+#include "zelt/glassdata/AgfScanner.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "zelt/calc/ORayCalc.h"
+#include "zelt/ray/ORayCalc.h"
 
 namespace zelt {
 
@@ -12,8 +12,8 @@ class ONode;
 // A ray that could not continue at a surface; the path trace fills in the node.
 class ErrorOnSurface : public std::runtime_error {
  public:
-  ErrorOnSurface(const std::string& message, const ORayCalc& calc)
-      : std::runtime_error(message), calc(calc) {}
+  ErrorOnSurface(const std::string& message, const ORayCalc& rayCalc)
+      : std::runtime_error(message), calc(rayCalc) {}
 
   const ONode* node = nullptr;
   ORayCalc calc;
@@ -22,21 +22,21 @@ class ErrorOnSurface : public std::runtime_error {
 // The ray does not meet the surface (or only touches it).
 class MissOnSurface : public ErrorOnSurface {
  public:
-  explicit MissOnSurface(const ORayCalc& calc) : ErrorOnSurface("Missing On Surface", calc) {}
+  explicit MissOnSurface(const ORayCalc& rayCalc) : ErrorOnSurface("Missing On Surface", rayCalc) {}
 };
 
 // The ray is totally reflected where it should refract.
 class FullReflectionOnSurface : public ErrorOnSurface {
  public:
-  explicit FullReflectionOnSurface(const ORayCalc& calc)
-      : ErrorOnSurface("Full Reflection On Surface", calc) {}
+  explicit FullReflectionOnSurface(const ORayCalc& rayCalc)
+      : ErrorOnSurface("Full Reflection On Surface", rayCalc) {}
 };
 
 // The ray meets a sharp edge; reported as its own code, raised by no surface kind yet.
 class SharpEdgeOnSurface : public ErrorOnSurface {
  public:
-  explicit SharpEdgeOnSurface(const ORayCalc& calc)
-      : ErrorOnSurface("Sharp Edge On Surface", calc) {}
+  explicit SharpEdgeOnSurface(const ORayCalc& rayCalc)
+      : ErrorOnSurface("Sharp Edge On Surface", rayCalc) {}
 };
 
 // Ray error codes of the tracing exports.

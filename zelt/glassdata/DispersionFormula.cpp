@@ -1,4 +1,4 @@
-#include "zelt/model/DispersionFormula.h"
+#include "zelt/glassdata/DispersionFormula.h"
 
 #include <array>
 #include <cmath>
@@ -36,10 +36,10 @@ double schott(Coefficients c, const Lambda& x) {
 }
 
 // Sellmeier with N resonances: n² = 1 + Σ Bᵢλ²/(λ² − Cᵢ), pairs (Bᵢ, Cᵢ) in coefficient order.
-template <int N>
+template <std::size_t N>
 double sellmeierOdd(Coefficients c, const Lambda& x) {
   double n2 = 1.0;
-  for (int i = 0; i < N; ++i) n2 += x.resonance(c[2 * i], c[2 * i + 1]);
+  for (std::size_t i = 0; i < N; ++i) n2 += x.resonance(c[2 * i], c[2 * i + 1]);
   return std::sqrt(n2);
 }
 

@@ -8,7 +8,8 @@
 
 namespace zelt::text {
 
-/// Returns the whole content of the file at `path`, or nothing when it cannot be opened or read.
+/// Returns the whole content of the file at `path`, or nothing when it cannot be opened or read
+/// or is a folder. Every reader of glass catalogs and lens files reads through it.
 std::optional<std::string> readFileBytes(const std::string& path);
 
 /// Returns `bytes` as 8-bit text with LF line ends: a UTF-16 file (byte-order mark FF FE or FE FF)

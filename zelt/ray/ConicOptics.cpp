@@ -1,9 +1,21 @@
-#include "zelt/calc/ConicOptics.h"
+#include "zelt/ray/ConicOptics.h"
 
 #include <cmath>
 #include <limits>
 
-#include "zelt/calc/RayErrors.h"
+#include "zelt/ray/RayErrors.h"
+
+namespace zelt {
+
+void advanceToIntersection(ORealRay& ray, const ORayCalc& calc) {
+  // A tangent ray (zero discriminant) counts as a miss: it cannot refract there.
+  if (!(calc.cos2I > 0.0) || !std::isfinite(calc.t)) throw MissOnSurface(calc);
+  ray.x += calc.t * ray.X;
+  ray.y += calc.t * ray.Y;
+  ray.z += calc.t * ray.Z;
+}
+
+}  // namespace zelt
 
 namespace zelt::conic {
 
@@ -61,11 +73,7 @@ void intersect(double c, double e2, const ORealRay& ray, ORayCalc& calc) {
 
 void moveToSurface(double c, double e2, ORealRay& ray, ORayCalc& calc) {
   intersect(c, e2, ray, calc);
-  // A tangent ray (zero discriminant) counts as a miss: it cannot refract there.
-  if (!(calc.cos2I > 0.0) || !std::isfinite(calc.t)) throw MissOnSurface(calc);
-  ray.x += calc.t * ray.X;
-  ray.y += calc.t * ray.Y;
-  ray.z += calc.t * ray.Z;
+  advanceToIntersection(ray, calc);
 }
 
 void refract(double c, double e2, ORealRay& ray, double mu, ORayCalc& calc) {

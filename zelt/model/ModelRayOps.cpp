@@ -1,13 +1,10 @@
-// Ray operations of the model classes: they delegate to the conic optics and keep the model free
-// of ray mathematics.
+// Ray operations of the model classes: they delegate to the conic optics of zelt/ray and keep
+// the model free of ray mathematics.
 
-#include <cmath>
-
-#include "zelt/calc/ConicOptics.h"
-#include "zelt/calc/RayErrors.h"
 #include "zelt/model/OAlignment.h"
 #include "zelt/model/OMedium.h"
 #include "zelt/model/OSurface2.h"
+#include "zelt/ray/ConicOptics.h"
 
 namespace zelt {
 
@@ -24,13 +21,13 @@ void OAxisAlignment::transfer(const ORealRay& from, ORealRay& to) const {
   to.z -= distance_;
 }
 
+void OElement::moveToSurface(ORealRay& ray, ORayCalc& calc) const {
+  intersect(ray, calc);
+  advanceToIntersection(ray, calc);
+}
+
 void OHMedium::transfer(ORealRay& ray, const OElement& surface, ORayCalc& calc) const {
-  surface.intersect(ray, calc);
-  // A tangent ray (zero discriminant) counts as a miss: it cannot refract there.
-  if (!(calc.cos2I > 0.0) || !std::isfinite(calc.t)) throw MissOnSurface(calc);
-  ray.x += calc.t * ray.X;
-  ray.y += calc.t * ray.Y;
-  ray.z += calc.t * ray.Z;
+  surface.moveToSurface(ray, calc);
 }
 
 }  // namespace zelt

@@ -1,7 +1,15 @@
 #pragma once
 
-#include "zelt/calc/ORayCalc.h"
-#include "zelt/calc/ORealRay.h"
+#include "zelt/ray/ORayCalc.h"
+#include "zelt/ray/ORealRay.h"
+
+namespace zelt {
+
+// Refuses a ray that misses or only touches the surface it was intersected with last (calc),
+// else moves it onto the intersection; throws MissOnSurface.
+void advanceToIntersection(ORealRay& ray, const ORayCalc& calc);
+
+}  // namespace zelt
 
 // Exact ray optics of a conic surface of revolution with its vertex at the frame origin:
 // c (x^2 + y^2) + c (1 - e2) z^2 - 2 z = 0, c the vertex curvature, e2 the eccentricity squared.

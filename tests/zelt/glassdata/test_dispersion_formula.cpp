@@ -1,4 +1,4 @@
-#include "zelt/model/DispersionFormula.h"
+#include "zelt/glassdata/DispersionFormula.h"
 
 #include <gtest/gtest.h>
 

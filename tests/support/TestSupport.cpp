@@ -1,0 +1,113 @@
+#include "tests/support/TestSupport.h"
+
+#include <fstream>
+#include <numbers>
+#include <stdexcept>
+
+#include <unistd.h>
+
+#include "zelt/api/zelt_api.h"
+
+namespace zelt_test {
+
+namespace {
+
+// Removes the scratch folder when the program ends.
+struct ScratchCleanup {
+  ~ScratchCleanup() {
+    std::error_code ignored;
+    std::filesystem::remove_all(scratchFolder(), ignored);
+  }
+};
+ScratchCleanup scratchCleanup;
+
+double curvature(double r) {
+  return r == 0.0 ? 0.0 : 1.0 / r;
+}
+
+}  // namespace
+
+const Doublet kAchromat{"N-BK7",
+                        "SF5",
+                        62.75,
+                        -45.71,
+                        -128.23,
+                        4,
+                        2.5,
+                        22.86,
+                        1.0,
+                        {1.5168, 1.5143, 1.5224},
+                        {1.6727, 1.6657, 1.6848}};
+
+std::string errorText(int code) {
+  char buffer[256] = "untouched";
+  ZELT_Get_Error(code, buffer);
+  return buffer;
+}
+
+void requireOk(int status) {
+  if (status != 0) throw std::runtime_error(errorText(status));
+}
+
+std::filesystem::path scratchFolder() {
+  return std::filesystem::temp_directory_path() / ("zelt_tests_" + std::to_string(::getpid()));
+}
+
+std::string tempPath(const std::string& name) {
+  std::filesystem::create_directories(scratchFolder());
+  return (scratchFolder() / name).string();
+}
+
+void writeBytes(const std::string& path, const std::string& text) {
+  std::ofstream(path, std::ios::binary) << text;
+}
+
+std::vector<std::string> fileLines(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+int buildSystem(int surfaces) {
+  if (int s = ZELT_System_Create_Base()) return s;
+  for (int i = 0; i < surfaces; ++i) {
+    if (int s = ZELT_System_Append_Surface()) return s;
+  }
+  return 0;
+}
+
+void buildDoublet(const Doublet& d) {
+  requireOk(buildSystem(3));
+  requireOk(ZELT_System_Set_Name("Cemented Doublet"));
+  requireOk(ZELT_Object_Set_Type(false));
+  requireOk(ZELT_Image_Set_Type(true));
+  requireOk(ZELT_Image_Set_Size(d.field * std::numbers::pi / 180.0));
+  requireOk(ZELT_Image_Set_Distance_Type(true));
+  requireOk(ZELT_Source_Set_Wavelength(0, d.waves[0]));
+  requireOk(ZELT_Source_Append_Wave(d.waves[1], 1));
+  requireOk(ZELT_Source_Append_Wave(d.waves[2], 1));
+  requireOk(ZELT_Stop_Set_Surface_Num(1));
+  requireOk(ZELT_Stop_Set(d.pupil * 0.5, 'p'));
+  const double radii[] = {d.r1, d.r2, d.r3};
+  for (int k = 1; k <= 3; ++k) {
+    requireOk(ZELT_Surface_Set_Curvature(k, curvature(radii[k - 1])));
+    requireOk(ZELT_Surface_Set_Height(k, d.pupil * 0.5));
+  }
+  requireOk(ZELT_Surface_Set_Thickness(1, d.t1));
+  requireOk(ZELT_Surface_Set_Thickness(2, d.t2));
+  requireOk(ZELT_Surface_Set_And_Create_Glass(0, "AIR", {1, 1, 1}));
+  requireOk(ZELT_Surface_Set_And_Create_Glass(3, "AIR", {1, 1, 1}));
+  requireOk(ZELT_Surface_Set_And_Create_Glass(1, d.glass1, {d.n1[0], d.n1[1], d.n1[2]}));
+  requireOk(ZELT_Surface_Set_And_Create_Glass(2, d.glass2, {d.n2[0], d.n2[1], d.n2[2]}));
+}
+
+void readCatalogOnce(const std::string& file) {
+  static std::vector<std::string> read;
+  for (const auto& f : read)
+    if (f == file) return;
+  requireOk(ZELT_System_Read_Catalog((kCatalogs + file).c_str()));
+  read.push_back(file);
+}
+
+}  // namespace zelt_test

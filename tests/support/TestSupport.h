@@ -1,0 +1,73 @@
+#pragma once
+// Helpers shared by the test programs and the ray-trace benchmark: status checks, message texts,
+// the scratch folder and a cemented doublet built through the library's exports.
+
+#include <array>
+#include <filesystem>
+#include <fstream>
+#include <numbers>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "zelt/api/zelt_api.h"
+
+namespace zelt_test {
+
+inline const std::string kData = ZELT_TEST_DATA;
+inline const std::string kCatalogs = kData + "/catalogs/";
+
+inline const char kSurfaceNumberMessage[] = "Ошибка при задании номера поверхности";
+inline const char kZoneNumberMessage[] = "Ошибка при задании номера зоны";
+inline const char kWavelengthNumberMessage[] = "Ошибка при задании номера длины волны";
+
+/// Returns the text of message `code` as ZELT_Get_Error hands it out ("untouched" for none).
+std::string errorText(int code);
+
+/// Throws std::runtime_error with the message of a non-zero status.
+void requireOk(int status);
+
+/// Returns this process's scratch folder, removed when the program ends; one per process, as
+/// builds of the same tests may run side by side.
+std::filesystem::path scratchFolder();
+
+/// Returns a path in the scratch folder.
+std::string tempPath(const std::string& name);
+
+/// Writes `text` to `path` byte for byte.
+void writeBytes(const std::string& path, const std::string& text);
+
+/// Returns the lines of the file at `path`.
+std::vector<std::string> fileLines(const std::string& path);
+
+/// Builds a base system with `surfaces` plane surfaces; returns 0 or the first failing status.
+int buildSystem(int surfaces);
+
+/// A cemented doublet as the synthesis program hands it to the library.
+struct Doublet {
+  std::string glass1, glass2;
+  double r1, r2, r3;             // radii, mm (0 for a plane)
+  double t1, t2;                 // lens thicknesses, mm
+  double pupil;                  // entrance pupil diameter, mm
+  double field;                  // field angle, degrees
+  std::array<double, 3> n1, n2;  // indices at the main, shortest and longest wavelength
+  std::array<double, 3> waves{0.5875618, 0.4861327, 0.6562725};
+};
+
+/// AC254-100-A as its maker publishes it: N-BK7 and SF5, stop at the first surface.
+extern const Doublet kAchromat;
+
+/// Makes `d` the library's current system with the synthesis program's sequence of calls.
+void buildDoublet(const Doublet& d);
+
+/// Reads the catalog at tests/data/catalogs/<file> into the library once per process.
+void readCatalogOnce(const std::string& file);
+
+}  // namespace zelt_test
+
+/// Expects a library call to succeed and shows the library's message when it does not.
+#define EXPECT_OK(call)                                           \
+  do {                                                            \
+    const int zeltStatus = (call);                                \
+    EXPECT_EQ(zeltStatus, 0) << zelt_test::errorText(zeltStatus); \
+  } while (0)
