@@ -2,10 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace {
 
-constexpr double kDegrees = 180.0 / M_PI;
+constexpr double kDegrees = 180.0 / std::numbers::pi;
 
 /// Height where a surface ends: a sphere cannot reach above its radius.
 double reachableHeight(double radius, double height) {

@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <limits>
+#include <numbers>
 
 #include "synthesis/doublet_synthesis.h"
 #include "zelt/api/zelt_api.h"
@@ -10,7 +11,6 @@
 namespace synthesis {
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 // Hands a library status to the library's own error conversion.
@@ -19,7 +19,7 @@ void check(int status) {
 }
 
 double radians(double degrees) {
-  return degrees * kPi / 180.0;
+  return degrees * std::numbers::pi / 180.0;
 }
 
 // A flat surface has curvature 0; an infinite radius arrives here as 0 curvature too.
