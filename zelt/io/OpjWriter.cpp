@@ -96,7 +96,7 @@ int glassCode(const OGuide& gap, std::map<const OMedium*, int>& entries, OpjDocu
     glass.name = gap.medium->name;
     glass.catalogCode = catalogCodeOf(*gap.medium);
     const std::size_t n = std::min<std::size_t>(doc.wavelengths.size(), opj::kIndicesPerGlass);
-    for (std::size_t w = 0; w < n; ++w) glass.indices.push_back(gap.medium->index(w));
+    for (std::size_t w = 0; w < n; ++w) glass.indices.push_back(gap.medium->index(static_cast<unsigned>(w)));
     doc.glasses.push_back(glass);
   }
   return gap.sign < 0 ? -it->second : it->second;

@@ -8,9 +8,9 @@
 #include <cstring>
 
 #include "tests/zelt/io/OpjTestSupport.h"
-#include "tests/zelt/io/ZmxTestSupport.h"
+#include "tests/support/TestSupport.h"
 
-using namespace zmx_test;
+using namespace zelt_test;
 using opj_test::Layout;
 
 namespace {

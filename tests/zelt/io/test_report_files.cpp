@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "tests/zelt/io/OpjTestSupport.h"
-#include "tests/zelt/io/ZmxTestSupport.h"
+#include "tests/support/TestSupport.h"
 
-using namespace zmx_test;
+using namespace zelt_test;
 
 namespace {
 
