@@ -137,30 +137,9 @@ void stepDifferential(ODiffRealRay& ray, double mu, ORayCalc& calc) {
 
 void traceDiffPath(const OAxisSystem& system, OPath<ODiffRealRay>& path, const ONode* first,
                    const ONode* last, int w, ORayCalc& calc) {
-  const ONode* stopNode = stopNodeOf(system);
-  const ONode* end = last->next();
-  calc.wavelength = w;
-  calc.k = 1;
-  calc.atStop = false;
-  for (const ONode* node = first; node != end; node = node->next()) {
-    if (!node || !node->in || static_cast<std::size_t>(calc.k) >= path.rays.size())
-      throw std::runtime_error("Ray path does not fit the chain of surfaces");
-    ODiffRealRay& ray = path.rays[calc.k];
-    ray = path.rays[calc.k - 1];
-    node->in->alignment->transfer(path.rays[calc.k - 1], ray);
-    if (node == stopNode) {
-      path.stopRay = ray;
-      calc.atStop = true;
-    }
-    try {
-      traceDiffNode(*node, ray, calc);
-    } catch (ErrorOnSurface& e) {
-      e.node = node;
-      throw;
-    }
-    path.L += calc.segmentPath;
-    ++calc.k;
-  }
+  traceChain(
+      path, first, last, stopNodeOf(system), w, calc,
+      [](const ONode& node, ODiffRealRay& ray, ORayCalc& c) { traceDiffNode(node, ray, c); });
 }
 
 void OAberration::calculate() {

@@ -300,29 +300,8 @@ void traceNode(const ONode& node, ORealRay& ray, ORayCalc& calc) {
 void tracePath(const OAxisSystemCalc& calculator, OPath<ORealRay>& path, const ONode* first,
                const ONode* last, int w, ORayCalc& calc) {
   const OApertureStop* stop = apertureStop(calculator.system());
-  const ONode* stopNode = stop ? stop->node : nullptr;
-  const ONode* end = last->next();
-  calc.wavelength = w;
-  calc.k = 1;
-  calc.atStop = false;
-  for (const ONode* node = first; node != end; node = node->next()) {
-    if (!node || !node->in || static_cast<std::size_t>(calc.k) >= path.rays.size())
-      throw std::runtime_error("Ray path does not fit the chain of surfaces");
-    ORealRay& ray = path.rays[calc.k];
-    node->in->alignment->transfer(path.rays[calc.k - 1], ray);
-    if (node == stopNode) {
-      path.stopRay = ray;
-      calc.atStop = true;
-    }
-    try {
-      traceNode(*node, ray, calc);
-    } catch (ErrorOnSurface& e) {
-      e.node = node;
-      throw;
-    }
-    path.L += calc.segmentPath;
-    ++calc.k;
-  }
+  traceChain(path, first, last, stop ? stop->node : nullptr, w, calc,
+             [](const ONode& node, ORealRay& ray, ORayCalc& c) { traceNode(node, ray, c); });
 }
 
 }  // namespace zelt
