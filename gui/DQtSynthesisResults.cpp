@@ -151,21 +151,9 @@ void DQtSynthesis::fillResultTable() {
     const synthesis::ResultSummary s = synthesis::summarize(r);
     table->setItem(row, 0, nameItem(r.glass1.name, r.orderB ? kFlintColour : kCrownColour));
     table->setItem(row, 1, nameItem(r.glass2.name, r.orderB ? kCrownColour : kFlintColour));
-    const double numbers[] = {s.phi1,
-                              s.phi2,
-                              s.p,
-                              s.w,
-                              s.c,
-                              s.transverse,
-                              s.longitudinal,
-                              s.longitudinal3,
-                              s.longitudinal5,
-                              s.chromatism,
-                              s.secondarySpectrum,
-                              s.coma,
-                              s.thermal.value_or(std::nan(""))};
+    const auto numbers = s.columns();
     for (int k = 0; k < kColumnCount - 2; ++k) {
-      table->setItem(row, k + 2, new NumberItem(numbers[k], k < 2 ? 4 : 6));
+      table->setItem(row, k + 2, new NumberItem(numbers[k].value_or(std::nan("")), k < 2 ? 4 : 6));
     }
   }
 }

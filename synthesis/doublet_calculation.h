@@ -70,6 +70,25 @@ struct ResultSummary {
   double secondarySpectrum;       ///< near the axis [mm]
   double coma;                    ///< at full field [mm]
   std::optional<double> thermal;  ///< −10⁶·V_d [1/°C]; none for a glass without thermal data
+
+  /// Number of values of a result row after its two glass names.
+  static constexpr int kColumnCount = 13;
+  /// Returns the row's values in column order, φ1 first and the thermal value last.
+  std::array<std::optional<double>, kColumnCount> columns() const {
+    return {phi1,
+            phi2,
+            p,
+            w,
+            c,
+            transverse,
+            longitudinal,
+            longitudinal3,
+            longitudinal5,
+            chromatism,
+            secondarySpectrum,
+            coma,
+            thermal};
+  }
 };
 
 /// Returns the row numbers of a designed doublet.

@@ -131,26 +131,11 @@ const std::vector<std::string>& numericColumns() {
 Row makeRow(const synthesis::DoubletResult& r) {
   const synthesis::ResultSummary s = synthesis::summarize(r);
   Row row{r.glass1.name, r.glass2.name, r.orderB ? 'B' : 'A', {}};
-  row.values = {s.phi1,
-                s.phi2,
-                s.p,
-                s.w,
-                s.c,
-                s.transverse,
-                s.longitudinal,
-                s.longitudinal3,
-                s.longitudinal5,
-                s.chromatism,
-                s.secondarySpectrum,
-                s.coma,
-                s.thermal,
-                r.r1,
-                r.r2,
-                r.r3,
-                r.index1,
-                r.index2,
-                r.thickness1,
-                r.thickness2};
+  const auto columns = s.columns();
+  row.values.assign(columns.begin(), columns.end());
+  // The design data that the window shows elsewhere follow the table's columns.
+  for (double v : {r.r1, r.r2, r.r3, r.index1, r.index2, r.thickness1, r.thickness2})
+    row.values.emplace_back(v);
   return row;
 }
 
