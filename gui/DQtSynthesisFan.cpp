@@ -53,6 +53,8 @@ void DQtSynthesis::setupRayFan() {
   // another row would push the window beyond a 1600 × 1000 screen.
   ui->gridLayout_3->addWidget(m_rayFan, 0, 3, 2, 1);
   ui->gridLayout_3->setAlignment(ui->m_PB_ZMX, Qt::AlignRight);
+  ui->gridLayout_3->setColumnStretch(0, 1);  // the sketch is bounded by height anyway
+  ui->gridLayout_3->setColumnStretch(3, 2);
   m_rayFan->hide();
 }
 
@@ -61,9 +63,9 @@ void DQtSynthesis::showRayFan(const synthesis::DoubletResult& r) {
     const plot::RayFans fans = plot::rayFans(synthesis::computeDoubletAberrations(r));
     GlassPlotView* axis = GlassPlotView::of(m_rayFan->findChild<QWidget*>("m_qFanAxis"));
     GlassPlotView* field = GlassPlotView::of(m_rayFan->findChild<QWidget*>("m_qFanField"));
-    drawFan(*axis, QStringLiteral("На оси"), fans.axis, fans.ranges);
+    drawFan(*axis, QStringLiteral("На оси"), fans.axis, fans.axisRanges);
     drawFan(*field, QStringLiteral("Полное поле, ω = %1°").arg(formatGeneral(fans.fullFieldAngle)),
-            fans.fullField, fans.ranges);
+            fans.fullField, fans.fullFieldRanges);
     m_rayFan->show();
   } catch (...) {
     // A doublet the library cannot trace shows no fans rather than stale ones.

@@ -121,8 +121,31 @@ void GlassPlotView::addCurve(const std::vector<PlotPoint>& points, const QColor&
   QCPGraph* graph = m_plot->graph(m_plot->graphCount() - 1);
   graph->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssCircle, kCurveMarkSize));
   graph->setName(name);
-  m_plot->legend->setFont(QFont(m_plot->font().family(), kLegendPointSize));
+  if (m_plot->legend->layout() != m_plot->plotLayout()) moveLegendBelowAxes();
   m_plot->legend->setVisible(true);
+}
+
+void GlassPlotView::moveLegendBelowAxes() {
+  // Inside the axes the legend would cover the rim of a fan, where its values are largest.
+  QCPLegend* legend = m_plot->legend;
+  m_plot->axisRect()->insetLayout()->take(legend);
+  QCPLayoutGrid* layout = m_plot->plotLayout();
+  const int row = layout->rowCount();
+  layout->addElement(row, 0, legend);
+  layout->setRowStretchFactor(row, 0.001);
+  legend->setFillOrder(QCPLayoutGrid::foColumnsFirst);
+  legend->setFont(QFont(m_plot->font().family(), kLegendPointSize));
+  legend->setBorderPen(Qt::NoPen);
+  legend->setMargins(QMargins(0, 0, 0, 0));
+  legend->setIconSize(12, 8);
+  legend->setIconTextPadding(3);
+  legend->setColumnSpacing(2);
+}
+
+void GlassPlotView::useSmallTickLabels() {
+  const QFont font(m_plot->font().family(), kLegendPointSize);
+  m_plot->xAxis->setTickLabelFont(font);
+  m_plot->yAxis->setTickLabelFont(font);
 }
 
 void GlassPlotView::setTitle(const QString& title) {

@@ -38,7 +38,9 @@ class GlassPlotView : public QObject {
   void addSeries(const GlassSeries& series, const QColor& colour);
   /// Adds a connected line through `points` without point symbols.
   void addLine(const std::vector<PlotPoint>& points, const QPen& pen);
-  /// Adds a line with small circles at `points`, named `name` in the legend.
+  /// Sets the tick labels to a small font, for plots a few hundred pixels wide.
+  void useSmallTickLabels();
+  /// Adds a line with small circles at `points`, named `name` in the legend below the axes.
   void addCurve(const std::vector<PlotPoint>& points, const QColor& colour, const QString& name);
   /// Sets the title above the axes; an empty title removes it.
   void setTitle(const QString& title);
@@ -73,6 +75,7 @@ class GlassPlotView : public QObject {
   explicit GlassPlotView(QCustomPlot* plot);
   void showExportMenu(const QPoint& position);
   void restoreDrawnRanges();
+  void moveLegendBelowAxes();
   QCPItemText* nextLabel();
 
   struct LabelledPoint {

@@ -11,20 +11,22 @@ namespace {
 constexpr double kMinHalfHeight = 1e-6;
 constexpr double kMargin = 1.1;
 
+// Returns the legend text of wavelength `wave`: its role and its value in nanometres.
 std::string curveName(std::size_t wave, double wavelengthUm) {
   static const char* const kRoles[] = {"λ0", "λmin", "λmax"};
   const std::string role = wave < 3 ? kRoles[wave] : "λ" + std::to_string(wave);
   char number[32];
   std::snprintf(number, sizeof number, "%.1f", wavelengthUm * 1000.0);
-  return role + " = " + number + " нм";
+  return role + "=" + number + " нм";
 }
 
-double largestMagnitude(const std::vector<FanCurve>& curves) {
-  double largest = 0.0;
+// Returns ranges over the whole pupil, symmetric about zero aberration and holding every point.
+PlotRanges symmetricRanges(const std::vector<FanCurve>& curves) {
+  double largest = kMinHalfHeight;
   for (const FanCurve& c : curves) {
     for (const PlotPoint& p : c.points) largest = std::max(largest, std::abs(p.y));
   }
-  return largest;
+  return {-kMargin, kMargin, -kMargin * largest, kMargin * largest};
 }
 
 }  // namespace
@@ -52,9 +54,8 @@ RayFans rayFans(const synthesis::DoubletAberrations& tables) {
   fans.axis = fanCurves(tables, 0);
   if (!tables.fields.empty()) fans.fullField = fanCurves(tables, tables.fields.size() - 1);
   if (!tables.fieldAngles.empty()) fans.fullFieldAngle = tables.fieldAngles.back();
-  const double half = kMargin * std::max({largestMagnitude(fans.axis),
-                                          largestMagnitude(fans.fullField), kMinHalfHeight});
-  fans.ranges = {-kMargin, kMargin, -half, half};
+  fans.axisRanges = symmetricRanges(fans.axis);
+  fans.fullFieldRanges = symmetricRanges(fans.fullField);
   return fans;
 }
 

@@ -13,7 +13,7 @@ namespace plot {
 
 /// One curve of a ray fan: transverse aberration [mm] over the relative pupil at one wavelength.
 struct FanCurve {
-  std::string name;               ///< legend text, "λ0 = 546.1 нм"
+  std::string name;               ///< legend text, "λ0=546.1 нм"
   std::vector<PlotPoint> points;  ///< x the relative pupil from −1 to 1, y the aberration [mm]
 };
 
@@ -22,7 +22,9 @@ struct RayFans {
   std::vector<FanCurve> axis;
   std::vector<FanCurve> fullField;
   double fullFieldAngle = 0.0;  ///< [degrees]
-  PlotRanges ranges;            ///< shared by both fans, so that their curves compare by eye
+  // Each fan has its own scale: the field's aberrations would flatten the axis fan to a line.
+  PlotRanges axisRanges;
+  PlotRanges fullFieldRanges;
 };
 
 /// Returns the curves of field point `field`, one per wavelength of the tables in their order
@@ -30,7 +32,7 @@ struct RayFans {
 /// left out. Empty when the tables hold no such field.
 std::vector<FanCurve> fanCurves(const synthesis::DoubletAberrations& tables, std::size_t field);
 
-/// Returns the fans of the first and the last field point with ranges symmetric about zero.
+/// Returns the fans of the first and the last field point, each with ranges symmetric about zero.
 RayFans rayFans(const synthesis::DoubletAberrations& tables);
 
 }  // namespace plot

@@ -252,7 +252,7 @@ void TestMainWindow::rayFansFollowTheSelectedDoublet() {
         QCOMPARE(points[j].y, a.transverse[wave][field][column]);
       }
     }
-    QVERIFY(view->graphName(2).startsWith(QStringLiteral("λmax = ")));
+    QVERIFY(view->graphName(2).startsWith(QStringLiteral("λmax=")));
   }
   QVERIFY(w.minimumSizeHint().width() <= 1600 && w.minimumSizeHint().height() <= 1000);
   child<QLineEdit>(w, "m_LE_P")->setText(QStringLiteral("1e300"));  // no doublet at all

@@ -181,8 +181,8 @@ TEST(PlotData, RayFansFromTheTransverseTables) {
   t.transverse = {{{0.02, 0, -0.02}, {}, {0.03, 0.01, nan}}, {{-0.04, 0, 0.04}, {}, {1, 2, 3}}};
   const RayFans fans = rayFans(t);
   ASSERT_EQ(fans.axis.size(), 2u);
-  EXPECT_EQ(fans.axis[0].name, "λ0 = 546.1 нм");
-  EXPECT_EQ(fans.axis[1].name, "λmin = 480.0 нм");
+  EXPECT_EQ(fans.axis[0].name, "λ0=546.1 нм");
+  EXPECT_EQ(fans.axis[1].name, "λmin=480.0 нм");
   ASSERT_EQ(fans.axis[1].points.size(), 3u);  // from the lower rim up
   EXPECT_EQ(fans.axis[1].points[0].x, -1.0);
   EXPECT_EQ(fans.axis[1].points[0].y, 0.04);
@@ -190,10 +190,10 @@ TEST(PlotData, RayFansFromTheTransverseTables) {
   EXPECT_EQ(fans.fullField[0].points.size(), 2u);  // the NaN point is left out
   EXPECT_EQ(fans.fullField[1].points[2].y, 1.0);
   EXPECT_EQ(fans.fullFieldAngle, 5.0);
-  EXPECT_DOUBLE_EQ(fans.ranges.yMax, 3.3);  // both fans share one symmetric scale
-  EXPECT_DOUBLE_EQ(fans.ranges.yMin, -3.3);
+  EXPECT_DOUBLE_EQ(fans.axisRanges.yMin, -0.044);  // each fan on its own symmetric scale
+  EXPECT_DOUBLE_EQ(fans.fullFieldRanges.yMax, 3.3);
   EXPECT_TRUE(fanCurves(t, 7).empty());
-  EXPECT_GT(rayFans({}).ranges.yMax, 0.0);  // no tables: still a drawable range
+  EXPECT_GT(rayFans({}).axisRanges.yMax, 0.0);  // no tables: still a drawable range
 }
 
 }  // namespace
