@@ -1,4 +1,4 @@
-// Main window: the ray fans of the selected doublet under its aberration table.
+// Main window: the ray fans of the selected doublet beside its aberration table.
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <algorithm>

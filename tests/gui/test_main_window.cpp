@@ -254,6 +254,8 @@ void TestMainWindow::rayFansFollowTheSelectedDoublet() {
     }
     QVERIFY(view->graphName(2).startsWith(QStringLiteral("λmax=")));
   }
+  QCOMPARE(plot::GlassPlotView::of(child<QWidget>(w, "m_qFanAxis"))->title(),
+           QStringLiteral("На оси"));
   QVERIFY(w.minimumSizeHint().width() <= 1600 && w.minimumSizeHint().height() <= 1000);
   child<QLineEdit>(w, "m_LE_P")->setText(QStringLiteral("1e300"));  // no doublet at all
   click(w, "m_PB_Calc");
