@@ -38,6 +38,7 @@ DQtSynthesis::DQtSynthesis(QWidget* parent) : QDialog(parent), ui(new Ui::DQtSyn
   setupInputs();
   setupResultTable();
   setupPlots();
+  setupRayFan();
   ui->m_PB_Language->hide();
   ui->m_CB_Graph_Zem->hide();
   // The thermal map has no visible switch, so it can never be drawn: its empty group would only

@@ -79,6 +79,9 @@ class DQtSynthesis : public QDialog {
   const synthesis::DoubletResult* selectedResult();
   void showSelected(const synthesis::DoubletResult& result);
   void hideSelected();
+  void setupRayFan();
+  void showRayFan(const synthesis::DoubletResult& result);
+  void hideRayFan();
   QString selectedRowsText(QChar separator) const;
   void copySelectedRows() const;
   void saveTableCsv();
@@ -96,5 +99,6 @@ class DQtSynthesis : public QDialog {
   plot::GlassPlotData m_plotData;
   QStringList m_catalogPaths;
   QDoubleValidator* m_validator = nullptr;
+  QWidget* m_rayFan = nullptr;  ///< the two ray fans of the selected doublet
   bool m_userSorted = false;
 };

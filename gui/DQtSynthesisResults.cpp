@@ -185,6 +185,7 @@ void DQtSynthesis::hideSelected() {
   ui->m_TW_Aberration->hide();
   ui->m_LB_Aberration->hide();
   ui->m_qGlassParam->clear();
+  hideRayFan();
 }
 
 void DQtSynthesis::showSelected(const synthesis::DoubletResult& r) {
@@ -221,6 +222,7 @@ void DQtSynthesis::showSelected(const synthesis::DoubletResult& r) {
   text += QStringLiteral("<p>r<sub>2</sub>=%1</p>").arg(formatGeneral(r.r2));
   text += QStringLiteral("<p>r<sub>3</sub>=%1</p>").arg(formatGeneral(r.r3));
   ui->m_qGlassParam->setText(text);
+  showRayFan(r);
 }
 
 void DQtSynthesis::OnCalcThickness() {

@@ -14,6 +14,8 @@ namespace {
 constexpr int kDiscSize = 10;
 constexpr int kLabelPointSize = 12;
 constexpr double kTooltipReach = 6.0;  // pixels from a disc's centre
+constexpr int kCurveMarkSize = 4;
+constexpr int kLegendPointSize = 8;
 
 QVector<double> xsOf(const std::vector<PlotPoint>& points) {
   QVector<double> xs;
@@ -62,6 +64,7 @@ void GlassPlotView::clear() {
   for (std::size_t i = 0; i < m_labelsShown; ++i) m_labels[i]->setVisible(false);
   m_labelsShown = 0;
   m_points.clear();
+  m_plot->legend->setVisible(false);
 }
 
 QCPItemText* GlassPlotView::nextLabel() {
@@ -112,6 +115,53 @@ void GlassPlotView::addLine(const std::vector<PlotPoint>& points, const QPen& pe
   graph->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssNone));
 }
 
+void GlassPlotView::addCurve(const std::vector<PlotPoint>& points, const QColor& colour,
+                             const QString& name) {
+  addLine(points, QPen(colour, 1.5));
+  QCPGraph* graph = m_plot->graph(m_plot->graphCount() - 1);
+  graph->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssCircle, kCurveMarkSize));
+  graph->setName(name);
+  if (m_plot->legend->layout() != m_plot->plotLayout()) moveLegendBelowAxes();
+  m_plot->legend->setVisible(true);
+}
+
+void GlassPlotView::moveLegendBelowAxes() {
+  // Inside the axes the legend would cover the rim of a fan, where its values are largest.
+  QCPLegend* legend = m_plot->legend;
+  m_plot->axisRect()->insetLayout()->take(legend);
+  QCPLayoutGrid* layout = m_plot->plotLayout();
+  const int row = layout->rowCount();
+  layout->addElement(row, 0, legend);
+  layout->setRowStretchFactor(row, 0.001);
+  legend->setFillOrder(QCPLayoutGrid::foColumnsFirst);
+  legend->setFont(QFont(m_plot->font().family(), kLegendPointSize));
+  legend->setBorderPen(Qt::NoPen);
+  legend->setMargins(QMargins(0, 0, 0, 0));
+  legend->setIconSize(12, 8);
+  legend->setIconTextPadding(3);
+  legend->setColumnSpacing(2);
+}
+
+void GlassPlotView::useSmallTickLabels() {
+  const QFont font(m_plot->font().family(), kLegendPointSize);
+  m_plot->xAxis->setTickLabelFont(font);
+  m_plot->yAxis->setTickLabelFont(font);
+}
+
+void GlassPlotView::setTitle(const QString& title) {
+  if (!m_title && !title.isEmpty()) {
+    m_plot->plotLayout()->insertRow(0);
+    m_title = new QCPTextElement(m_plot, title, QFont(m_plot->font().family(), 9, QFont::Bold));
+    m_plot->plotLayout()->addElement(0, 0, m_title);
+  } else if (m_title && title.isEmpty()) {
+    m_plot->plotLayout()->remove(m_title);
+    m_plot->plotLayout()->simplify();
+    m_title = nullptr;
+  } else if (m_title) {
+    m_title->setText(title);
+  }
+}
+
 void GlassPlotView::replot() {
   m_plot->replot();
 }
@@ -122,6 +172,23 @@ int GlassPlotView::graphCount() const {
 
 int GlassPlotView::pointCount(int index) const {
   return m_plot->graph(index)->dataCount();
+}
+
+std::vector<PlotPoint> GlassPlotView::points(int index) const {
+  std::vector<PlotPoint> result;
+  const QSharedPointer<QCPGraphDataContainer> data = m_plot->graph(index)->data();
+  for (auto it = data->constBegin(); it != data->constEnd(); ++it) {
+    result.push_back({it->key, it->value});
+  }
+  return result;
+}
+
+QString GlassPlotView::graphName(int index) const {
+  return m_plot->graph(index)->name();
+}
+
+QString GlassPlotView::title() const {
+  return m_title ? m_title->text() : QString();
 }
 
 int GlassPlotView::itemCount() const {

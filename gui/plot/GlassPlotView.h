@@ -12,6 +12,7 @@
 
 class QCustomPlot;
 class QCPItemText;
+class QCPTextElement;
 class QPoint;
 class QWidget;
 
@@ -37,6 +38,12 @@ class GlassPlotView : public QObject {
   void addSeries(const GlassSeries& series, const QColor& colour);
   /// Adds a connected line through `points` without point symbols.
   void addLine(const std::vector<PlotPoint>& points, const QPen& pen);
+  /// Sets the tick labels to a small font, for plots a few hundred pixels wide.
+  void useSmallTickLabels();
+  /// Adds a line with small circles at `points`, named `name` in the legend below the axes.
+  void addCurve(const std::vector<PlotPoint>& points, const QColor& colour, const QString& name);
+  /// Sets the title above the axes; an empty title removes it.
+  void setTitle(const QString& title);
   /// Draws the plot anew.
   void replot();
 
@@ -44,6 +51,12 @@ class GlassPlotView : public QObject {
   int graphCount() const;
   /// Returns the number of data points of graph `index`.
   int pointCount(int index) const;
+  /// Returns the data points of graph `index` in the plot's order (ascending x).
+  std::vector<PlotPoint> points(int index) const;
+  /// Returns the legend name of graph `index`.
+  QString graphName(int index) const;
+  /// Returns the title above the axes.
+  QString title() const;
   /// Returns the number of glass names shown.
   int itemCount() const;
   /// Returns the axis ranges shown.
@@ -62,6 +75,7 @@ class GlassPlotView : public QObject {
   explicit GlassPlotView(QCustomPlot* plot);
   void showExportMenu(const QPoint& position);
   void restoreDrawnRanges();
+  void moveLegendBelowAxes();
   QCPItemText* nextLabel();
 
   struct LabelledPoint {
@@ -70,6 +84,7 @@ class GlassPlotView : public QObject {
   };
 
   QCustomPlot* m_plot;
+  QCPTextElement* m_title = nullptr;
   PlotRanges m_drawnRanges;
   std::vector<LabelledPoint> m_points;
   // Names are hidden and reused rather than deleted: a redraw of a few thousand glasses would

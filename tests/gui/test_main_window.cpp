@@ -21,7 +21,9 @@
 
 #include "gui/DQtSynthesis.h"
 #include "gui/cell_format.h"
+#include "gui/plot/GlassPlotView.h"
 #include "gui/sketch_geometry.h"
+#include "synthesis/doublet_aberrations.h"
 
 namespace {
 
@@ -95,6 +97,7 @@ class TestMainWindow : public QObject {
   void badCatalogKeepsState();
   void tableShowsCoreResultsInCoreOrder();
   void rowClickShowsDoubletAfterSorting();
+  void rayFansFollowTheSelectedDoublet();
   void failedCalculationEmptiesTable();
   void sketchLiesWhereGeometrySays();
   void zmxSaveAndCancel();
@@ -219,6 +222,45 @@ void TestMainWindow::rowClickShowsDoubletAfterSorting() {
   QCOMPARE(aberration->item(4, 0)->text(), formatNumber(0.0, 6));
   // A shown doublet must not push the window beyond a 1600 x 1000 screen.
   QVERIFY(w.minimumSizeHint().width() <= 1600 && w.minimumSizeHint().height() <= 1000);
+}
+
+void TestMainWindow::rayFansFollowTheSelectedDoublet() {
+  ModalAnswerer modal;
+  DQtSynthesis w;
+  w.show();
+  auto* fans = child<QWidget>(w, "m_W_RayFan");
+  QVERIFY(!fans->isVisible());
+  loadAndCalc(w, modal, kSample);
+  QVERIFY(!fans->isVisible());  // a calculation selects no row
+  QTableWidget* t = table(w);
+  clickRow(w, 1);
+  QVERIFY(fans->isVisible());
+  const auto& r = const_cast<synthesis::DoubletSynthesis&>(w.core()).findResult(
+      t->item(1, 0)->text().toStdString(), t->item(1, 1)->text().toStdString());
+  const synthesis::DoubletAberrations a = synthesis::computeDoubletAberrations(r);
+  QCOMPARE(a.wavelengths.size(), std::size_t(3));
+  const std::pair<const char*, std::size_t> plots[] = {{"m_qFanAxis", 0}, {"m_qFanField", 4}};
+  for (const auto& [name, field] : plots) {
+    plot::GlassPlotView* view = plot::GlassPlotView::of(child<QWidget>(w, name));
+    QCOMPARE(view->graphCount(), 3);
+    for (int wave = 0; wave < 3; ++wave) {
+      const std::vector<plot::PlotPoint> points = view->points(wave);
+      QCOMPARE(points.size(), a.pupil.size());
+      for (std::size_t j = 0; j < points.size(); ++j) {  // the tables start at the upper rim
+        const std::size_t column = a.pupil.size() - 1 - j;
+        QCOMPARE(points[j].x, a.pupil[column]);
+        QCOMPARE(points[j].y, a.transverse[wave][field][column]);
+      }
+    }
+    QVERIFY(view->graphName(2).startsWith(QStringLiteral("λmax=")));
+  }
+  QCOMPARE(plot::GlassPlotView::of(child<QWidget>(w, "m_qFanAxis"))->title(),
+           QStringLiteral("На оси"));
+  QVERIFY(w.minimumSizeHint().width() <= 1600 && w.minimumSizeHint().height() <= 1000);
+  child<QLineEdit>(w, "m_LE_P")->setText(QStringLiteral("1e300"));  // no doublet at all
+  click(w, "m_PB_Calc");
+  QVERIFY(!fans->isVisible());
+  QCOMPARE(plot::GlassPlotView::of(child<QWidget>(w, "m_qFanAxis"))->graphCount(), 0);
 }
 
 void TestMainWindow::failedCalculationEmptiesTable() {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "gui/plot/GlassPlotData.h"
+#include "gui/plot/RayFanData.h"
 #include "synthesis/glass_partial_dispersion.h"
 
 namespace {
@@ -168,6 +169,31 @@ TEST(PlotData, ChosenGlassesAndNormalLine) {
   EXPECT_EQ(data.names[reference->first], "K7");
   EXPECT_EQ(data.names[reference->second], "F2");
   EXPECT_FALSE(normalLineGlasses(dataOf({1.5}, {50}, {1e-6}, {0})));
+}
+
+TEST(PlotData, RayFansFromTheTransverseTables) {
+  synthesis::DoubletAberrations t;
+  t.wavelengths = {0.546074, 0.4799914};
+  t.fields = {0, 0.5, 1};
+  t.fieldAngles = {0, 2.5, 5};
+  t.pupil = {1, 0, -1};
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  t.transverse = {{{0.02, 0, -0.02}, {}, {0.03, 0.01, nan}}, {{-0.04, 0, 0.04}, {}, {1, 2, 3}}};
+  const RayFans fans = rayFans(t);
+  ASSERT_EQ(fans.axis.size(), 2u);
+  EXPECT_EQ(fans.axis[0].name, "λ0=546.1 нм");
+  EXPECT_EQ(fans.axis[1].name, "λmin=480.0 нм");
+  ASSERT_EQ(fans.axis[1].points.size(), 3u);  // from the lower rim up
+  EXPECT_EQ(fans.axis[1].points[0].x, -1.0);
+  EXPECT_EQ(fans.axis[1].points[0].y, 0.04);
+  ASSERT_EQ(fans.fullField.size(), 2u);            // the last field, not the middle one
+  EXPECT_EQ(fans.fullField[0].points.size(), 2u);  // the NaN point is left out
+  EXPECT_EQ(fans.fullField[1].points[2].y, 1.0);
+  EXPECT_EQ(fans.fullFieldAngle, 5.0);
+  EXPECT_DOUBLE_EQ(fans.axisRanges.yMin, -0.044);  // each fan on its own symmetric scale
+  EXPECT_DOUBLE_EQ(fans.fullFieldRanges.yMax, 3.3);
+  EXPECT_TRUE(fanCurves(t, 7).empty());
+  EXPECT_GT(rayFans({}).axisRanges.yMax, 0.0);  // no tables: still a drawable range
 }
 
 }  // namespace

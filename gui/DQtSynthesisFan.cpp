@@ -1,0 +1,86 @@
+// Main window: the ray fans of the selected doublet beside its aberration table.
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <algorithm>
+#include <iterator>
+
+#include "gui/DQtSynthesis.h"
+#include "gui/cell_format.h"
+#include "gui/plot/GlassPlotView.h"
+#include "gui/plot/RayFanData.h"
+#include "synthesis/doublet_aberrations.h"
+#include "ui_DQtSynthesis.h"
+
+namespace {
+
+using plot::GlassPlotView;
+
+// Curve colours of λ0, λmin and λmax; further wavelengths reuse the last.
+const QColor kFanColours[] = {QColor(0, 150, 0), QColor(0, 0, 220), QColor(220, 0, 0)};
+
+QWidget* buildFanPlot(const char* name, QWidget* parent) {
+  QWidget* plotWidget = GlassPlotView::createPlotWidget(parent);
+  plotWidget->setObjectName(QLatin1String(name));
+  plotWidget->setMinimumSize(200, 150);
+  plotWidget->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+  GlassPlotView::of(plotWidget)
+      ->setAxisLabels(QStringLiteral("зрачок ρ"), QStringLiteral("Δy′ [мм]"));
+  return plotWidget;
+}
+
+void drawFan(GlassPlotView& view, const QString& title, const std::vector<plot::FanCurve>& curves,
+             const plot::PlotRanges& ranges) {
+  view.clear();
+  view.setTitle(title);
+  for (std::size_t w = 0; w < curves.size(); ++w) {
+    const QColor& colour = kFanColours[std::min<std::size_t>(w, std::size(kFanColours) - 1)];
+    view.addCurve(curves[w].points, colour, QString::fromStdString(curves[w].name));
+  }
+  view.setRanges(ranges, false);
+  view.replot();
+}
+
+}  // namespace
+
+void DQtSynthesis::setupRayFan() {
+  m_rayFan = new QWidget(ui->groupBox_3);
+  m_rayFan->setObjectName(QStringLiteral("m_W_RayFan"));
+  auto* row = new QHBoxLayout(m_rayFan);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->addWidget(buildFanPlot("m_qFanAxis", m_rayFan));
+  row->addWidget(buildFanPlot("m_qFanField", m_rayFan));
+  // Beside the aberration table rather than under it: the group has width to spare, while
+  // another row would push the window beyond a 1600 × 1000 screen.
+  ui->gridLayout_3->addWidget(m_rayFan, 0, 3, 2, 1);
+  ui->gridLayout_3->setAlignment(ui->m_PB_ZMX, Qt::AlignRight);
+  ui->gridLayout_3->setColumnStretch(0, 1);  // the sketch is bounded by height anyway
+  ui->gridLayout_3->setColumnStretch(3, 2);
+  m_rayFan->hide();
+}
+
+void DQtSynthesis::showRayFan(const synthesis::DoubletResult& r) {
+  try {
+    const plot::RayFans fans = plot::rayFans(synthesis::computeDoubletAberrations(r));
+    GlassPlotView* axis = GlassPlotView::of(m_rayFan->findChild<QWidget*>("m_qFanAxis"));
+    GlassPlotView* field = GlassPlotView::of(m_rayFan->findChild<QWidget*>("m_qFanField"));
+    drawFan(*axis, QStringLiteral("На оси"), fans.axis, fans.axisRanges);
+    drawFan(*field, QStringLiteral("Полное поле, ω = %1°").arg(formatGeneral(fans.fullFieldAngle)),
+            fans.fullField, fans.fullFieldRanges);
+    m_rayFan->show();
+  } catch (...) {
+    // A doublet the library cannot trace shows no fans rather than stale ones.
+    hideRayFan();
+  }
+}
+
+void DQtSynthesis::hideRayFan() {
+  if (!m_rayFan) return;
+  for (QWidget* plotWidget :
+       m_rayFan->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+    if (GlassPlotView* view = GlassPlotView::of(plotWidget)) {
+      view->clear();
+      view->replot();
+    }
+  }
+  m_rayFan->hide();
+}
