@@ -8,6 +8,7 @@
 #include <string>
 
 #include "synthesis/doublet_synthesis.h"
+#include "tests/support/SynthesisSupport.h"
 #include "zelt/api/zelt_api.h"
 
 namespace {
@@ -22,21 +23,7 @@ void check(int status) {
 
 // N-BK7 / N-SF5 from the bundled catalog, designed for f' = 100 mm, D = 20 mm, 5 degrees.
 void buildSynthesisedDoublet() {
-  synthesis::DoubletSynthesis core;
-  core.catalogPath = std::string(ZELT_SOURCE_DIR) + "/data/sample_glasses.agf";
-  core.readAgfCatalog();
-  core.synthesize(0, 0, 0, 1, {true, true, false, false, false}, {0, 0, 0, 0}, false, false,
-                  "N-BK7", "N-SF5");
-  synthesis::DoubletResult r = core.results.at(0);
-  r.thickness1 = 5;
-  r.thickness2 = 3;
-  r.pupilDiameter = 20;
-  r.lambda0 = core.lambda0;
-  r.lambdaMin = core.lambdaMin;
-  r.lambdaMax = core.lambdaMax;
-  r.fieldAngle = 5;
-  r.computeRadii(0, 100, core.lambda0, 0);
-  r.computeParameters();
+  const synthesis::DoubletResult r = synthesis_test::designedAchromat();
   r.buildDoublet();
   check(ZELT_Object_Set_Size(-5.0 * std::numbers::pi / 180.0));
   check(ZELT_Calc_Paraxial());

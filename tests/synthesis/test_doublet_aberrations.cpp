@@ -3,31 +3,12 @@
 #include <string>
 
 #include "synthesis/doublet_aberrations.h"
+#include "tests/support/SynthesisSupport.h"
 
 namespace {
 
-// N-BK7 / N-SF5 designed for f' = 100 mm, D = 20 mm, 5 degrees of field.
-synthesis::DoubletResult achromat() {
-  synthesis::DoubletSynthesis core;
-  core.catalogPath = std::string(ZELT_TEST_DATA) + "/../../data/sample_glasses.agf";
-  core.readAgfCatalog();
-  core.synthesize(0, 0, 0, 1, {true, true, false, false, false}, {0, 0, 0, 0}, false, false,
-                  "N-BK7", "N-SF5");
-  synthesis::DoubletResult r = core.results.at(0);
-  r.thickness1 = 5;
-  r.thickness2 = 3;
-  r.pupilDiameter = 20;
-  r.lambda0 = core.lambda0;
-  r.lambdaMin = core.lambdaMin;
-  r.lambdaMax = core.lambdaMax;
-  r.fieldAngle = 5;
-  r.computeRadii(0, 100, core.lambda0, 0);
-  r.computeParameters();
-  return r;
-}
-
 TEST(DoubletAberrations, TablesAgreeWithTheDoubletsOwnZoneTrace) {
-  synthesis::DoubletResult r = achromat();
+  synthesis::DoubletResult r = synthesis_test::designedAchromat();
   r.traceAberrations();
   const synthesis::DoubletAberrations a = synthesis::computeDoubletAberrations(r);
   ASSERT_EQ(a.wavelengths.size(), 3u);

@@ -10,30 +10,12 @@
 #include <unistd.h>
 
 #include "synthesis/doublet_files.h"
+#include "tests/support/SynthesisSupport.h"
 #include "zelt/api/zelt_api.h"
 
 namespace {
 
 using synthesis::DoubletResult;
-
-// N-BK7 / N-SF5 from the bundled catalog, designed for f' = 100 mm, D = 20 mm.
-DoubletResult designed() {
-  synthesis::DoubletSynthesis core;
-  core.catalogPath = std::string(ZELT_TEST_DATA) + "/../../data/sample_glasses.agf";
-  core.readAgfCatalog();
-  core.synthesize(0, 0, 0, 1, {true, true, false, false, false}, {0, 0, 0, 0}, false, false,
-                  "N-BK7", "N-SF5");
-  DoubletResult r = core.results.at(0);
-  r.thickness1 = 5;
-  r.thickness2 = 3;
-  r.pupilDiameter = 20;
-  r.lambda0 = core.lambda0;
-  r.lambdaMin = core.lambdaMin;
-  r.lambdaMax = core.lambdaMax;
-  r.fieldAngle = 5;
-  r.computeRadii(0, 100, core.lambda0, 0);
-  return r;
-}
 
 std::string firstLine(const std::string& path) {
   std::ifstream in(path);
@@ -45,7 +27,7 @@ std::string firstLine(const std::string& path) {
 }  // namespace
 
 TEST(DoubletFiles, OpjTxtAndOsm) {
-  const DoubletResult r = designed();
+  const DoubletResult r = synthesis_test::designedAchromat();
   const auto dir =
       std::filesystem::temp_directory_path() / ("doublet_files_" + std::to_string(::getpid()));
   std::filesystem::create_directories(dir);

@@ -6,34 +6,15 @@
 #include <string>
 
 #include "synthesis/doublet_calculation.h"
+#include "tests/support/SynthesisSupport.h"
 #include "zelt/api/zelt_api.h"
 
 namespace {
 
 using synthesis::DoubletResult;
 
-// N-BK7 / N-SF5 as the bundled catalog gives them, designed for f' = 100 mm, D = 20 mm.
-DoubletResult achromat() {
-  synthesis::DoubletSynthesis core;
-  core.catalogPath = std::string(ZELT_TEST_DATA) + "/../../data/sample_glasses.agf";
-  core.readAgfCatalog();
-  core.synthesize(0, 0, 0, 1, {true, true, false, false, false}, {0, 0, 0, 0}, false, false,
-                  "N-BK7", "N-SF5");
-  DoubletResult r = core.results.at(0);
-  r.thickness1 = 5;
-  r.thickness2 = 3;
-  r.pupilDiameter = 20;
-  r.lambda0 = core.lambda0;
-  r.lambdaMin = core.lambdaMin;
-  r.lambdaMax = core.lambdaMax;
-  r.fieldAngle = 5;
-  r.computeRadii(0, 100, core.lambda0, 0);
-  r.computeParameters();
-  return r;
-}
-
 TEST(DoubletInLibrary, BuildsTheSystemTheProgramReliesOn) {
-  const DoubletResult r = achromat();
+  const DoubletResult r = synthesis_test::designedAchromat();
   r.buildDoublet();
   int nodes = 0;
   ZELT_System_Get_Surface_Count(&nodes);
@@ -78,7 +59,7 @@ double axisCrossingBehindLastVertex(const DoubletResult& r, double h, double lam
 }
 
 TEST(DoubletInLibrary, AberrationsOverFiveZonesFromTheAxisOut) {
-  DoubletResult r = achromat();
+  DoubletResult r = synthesis_test::designedAchromat();
   r.traceAberrations();
   ASSERT_EQ(r.longitudinal.size(), 5u);
   EXPECT_EQ(synthesis::pupilZones()[0], 1e-8);
@@ -105,14 +86,14 @@ TEST(DoubletInLibrary, AberrationsOverFiveZonesFromTheAxisOut) {
 }
 
 TEST(DoubletInLibrary, ZeroFieldHasNoComa) {
-  DoubletResult r = achromat();
+  DoubletResult r = synthesis_test::designedAchromat();
   r.fieldAngle = 0;
   r.traceAberrations();
   EXPECT_NEAR(r.coma, 0.0, 1e-12);
 }
 
 TEST(DoubletInLibrary, LostRaysGiveNaNNeverStaleNumbers) {
-  DoubletResult r = achromat();
+  DoubletResult r = synthesis_test::designedAchromat();
   r.traceAberrations();
   // A first radius smaller than the pupil: the rim rays miss the first surface.
   r.r1 = 8.0;
