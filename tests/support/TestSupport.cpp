@@ -110,4 +110,34 @@ void readCatalogOnce(const std::string& file) {
   read.push_back(file);
 }
 
+int surfaceCount() {
+  int n = 0;
+  requireOk(ZELT_System_Get_Surface_Count(&n));
+  return n;
+}
+
+double curvatureOf(int i) {
+  double c = 0;
+  requireOk(ZELT_Surface_Get_Curvature(i, &c));
+  return c;
+}
+
+double thicknessOf(int i) {
+  double d = 0;
+  requireOk(ZELT_Surface_Get_Thickness(i, &d));
+  return d;
+}
+
+double heightOf(int i) {
+  double h = 0;
+  requireOk(ZELT_Surface_Get_Height(i, h));
+  return h;
+}
+
+std::string glassOf(int i) {
+  std::string name;
+  requireOk(ZELT_Surface_Get_Glass(i, name));
+  return name;
+}
+
 }  // namespace zelt_test

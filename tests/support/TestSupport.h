@@ -60,6 +60,17 @@ extern const Doublet kAchromat;
 /// Makes `d` the library's current system with the synthesis program's sequence of calls.
 void buildDoublet(const Doublet& d);
 
+/// Returns the surface count of the current system; a failing export throws its message.
+int surfaceCount();
+/// Returns the curvature of surface `i` [1/mm].
+double curvatureOf(int i);
+/// Returns the thickness after surface `i` [mm].
+double thicknessOf(int i);
+/// Returns the semi-height of surface `i` [mm].
+double heightOf(int i);
+/// Returns the medium name of the gap after surface `i`.
+std::string glassOf(int i);
+
 /// Reads the catalog at tests/data/catalogs/<file> into the library once per process.
 void readCatalogOnce(const std::string& file);
 

@@ -6,28 +6,6 @@
 
 using namespace zelt_test;
 
-namespace {
-
-double curvature(int i) {
-  double c = -99;
-  EXPECT_EQ(ZELT_Surface_Get_Curvature(i, &c), 0);
-  return c;
-}
-
-double thickness(int i) {
-  double d = -99;
-  EXPECT_EQ(ZELT_Surface_Get_Thickness(i, &d), 0);
-  return d;
-}
-
-int surfaceCount() {
-  int n = -1;
-  EXPECT_EQ(ZELT_System_Get_Surface_Count(&n), 0);
-  return n;
-}
-
-}  // namespace
-
 TEST(ApiSystem, CreatingTheBaseAgainDropsZonesAndStopButKeepsTheName) {
   ASSERT_EQ(ZELT_System_Set_Name("doublet"), 0);
   ASSERT_EQ(buildSystem(2), 0);
@@ -53,11 +31,11 @@ TEST(ApiSystem, NewSurfaceIsAPlaneWithNothingSet) {
   EXPECT_EQ(ZELT_Surface_Get_Conic(1, &e2), 0);
   EXPECT_EQ(ZELT_Surface_Get_Height(1, h), 0);
   EXPECT_EQ(ZELT_Surface_Is_Mirror(1, &mirror), 0);
-  c = curvature(1);
+  c = curvatureOf(1);
   EXPECT_EQ(c, 0.0);
   EXPECT_EQ(e2, 0.0);
   EXPECT_EQ(h, 0.0);
-  EXPECT_EQ(thickness(1), 0.0);
+  EXPECT_EQ(thicknessOf(1), 0.0);
   EXPECT_FALSE(mirror);
 }
 
@@ -96,9 +74,9 @@ TEST(ApiSystem, DeletingASurfaceKeepsTheGapBeforeItAndRenumbers) {
   }
   ASSERT_EQ(ZELT_System_Delete_Surface(2), 0);
   EXPECT_EQ(surfaceCount(), 4);
-  EXPECT_DOUBLE_EQ(thickness(1), 10.0);
-  EXPECT_DOUBLE_EQ(curvature(2), 0.3);
-  EXPECT_DOUBLE_EQ(thickness(2), 30.0);
+  EXPECT_DOUBLE_EQ(thicknessOf(1), 10.0);
+  EXPECT_DOUBLE_EQ(curvatureOf(2), 0.3);
+  EXPECT_DOUBLE_EQ(thicknessOf(2), 30.0);
   // The object and the image stay; numbers outside 1..N fail with the surface-number message.
   for (int bad : {0, 3, -1, 9}) {
     EXPECT_EQ(errorText(ZELT_System_Delete_Surface(bad)), kSurfaceNumberMessage) << bad;
@@ -125,14 +103,14 @@ TEST(ApiSystem, DeletingTheStopSurfaceLeavesTheStopOnNoSurface) {
 
 TEST(ApiSystem, SurfaceZeroIsTheObjectsOwnSurface) {
   ASSERT_EQ(buildSystem(1), 0);
-  EXPECT_EQ(curvature(0), 0.0);
+  EXPECT_EQ(curvatureOf(0), 0.0);
   ASSERT_EQ(ZELT_Surface_Set_Curvature(0, 0.25), 0);
   double c = 0;
   ASSERT_EQ(ZELT_Object_Get_Curvature(c), 0);
   EXPECT_EQ(c, 0.25);
-  EXPECT_EQ(curvature(1), 0.0);
+  EXPECT_EQ(curvatureOf(1), 0.0);
   ASSERT_EQ(ZELT_Image_Set_Curvature(-0.5), 0);
-  EXPECT_EQ(curvature(2), -0.5);
+  EXPECT_EQ(curvatureOf(2), -0.5);
 }
 
 TEST(ApiSystem, GapExportsRefuseTheImageAndMirrorTestRefusesTheObject) {

@@ -7,34 +7,14 @@
 #include <cmath>
 #include <cstring>
 
-#include "tests/zelt/io/OpjTestSupport.h"
 #include "tests/support/TestSupport.h"
+#include "tests/zelt/io/OpjTestSupport.h"
 
 using namespace zelt_test;
 using opj_test::Layout;
 
 namespace {
 
-int nodeCount() {
-  int n = 0;
-  ZELT_Throw_On_Error(ZELT_System_Get_Surface_Count(&n));
-  return n;
-}
-double curvature(int i) {
-  double c = 0;
-  ZELT_Throw_On_Error(ZELT_Surface_Get_Curvature(i, &c));
-  return c;
-}
-double thickness(int i) {
-  double d = 0;
-  ZELT_Throw_On_Error(ZELT_Surface_Get_Thickness(i, &d));
-  return d;
-}
-double height(int i) {
-  double h = 0;
-  ZELT_Throw_On_Error(ZELT_Surface_Get_Height(i, h));
-  return h;
-}
 double index(int i, int w) {
   double n = 0;
   ZELT_Throw_On_Error(ZELT_Surface_Get_Ingex_Of_Refraction(i, w, &n));
@@ -90,11 +70,11 @@ T fieldAt(const std::string& bytes, std::size_t offset) {
 TEST(OpjReader, SphericalDoubletFromItsFields) {
   ASSERT_EQ(readLayout(Layout{}), 0);
   EXPECT_EQ(name(), "Layout doublet");
-  ASSERT_EQ(nodeCount(), 5);
-  EXPECT_DOUBLE_EQ(curvature(2), -1 / 45.71);
-  EXPECT_EQ(thickness(1), 4.0);
-  EXPECT_EQ(thickness(2), 2.5);
-  EXPECT_EQ(height(3), 11.43);
+  ASSERT_EQ(surfaceCount(), 5);
+  EXPECT_DOUBLE_EQ(curvatureOf(2), -1 / 45.71);
+  EXPECT_EQ(thicknessOf(1), 4.0);
+  EXPECT_EQ(thicknessOf(2), 2.5);
+  EXPECT_EQ(heightOf(3), 11.43);
   EXPECT_EQ(glass(0), "AIR");  // glass code 0
   EXPECT_EQ(glass(1), "N-BK7");
   EXPECT_EQ(glass(2), "SF5");
@@ -140,7 +120,7 @@ TEST(OpjReader, ConicMirrorFiniteObjectAndPlainFile) {
   plain.baseFlags = 0x8000;
   plain.objectDistance = -0.5;  // metres for an object at infinity
   ASSERT_EQ(readLayout(plain), 0);
-  EXPECT_EQ(height(1), 0.0);
+  EXPECT_EQ(heightOf(1), 0.0);
   EXPECT_EQ(zmxLine("WWGT"), "WWGT 0 0 0");
   int zones = 0;
   ZELT_Throw_On_Error(ZELT_Zone_Get_Count(zones));
@@ -191,11 +171,11 @@ TEST(OpjReader, StopPlacements) {
     layout.stopSurface = c.s;
     layout.stopPosition = c.p;
     ASSERT_EQ(readLayout(layout), 0);
-    ASSERT_EQ(nodeCount(), c.nodes);
+    ASSERT_EQ(surfaceCount(), c.nodes);
     EXPECT_EQ(stopSurface(), c.stop);
-    EXPECT_EQ(curvature(c.stop), c.p == 0.0 ? -1 / 45.71 : 0.0);
+    EXPECT_EQ(curvatureOf(c.stop), c.p == 0.0 ? -1 / 45.71 : 0.0);
     for (std::size_t k = 0; k < c.thicknesses.size(); ++k) {
-      EXPECT_EQ(thickness(static_cast<int>(k) + 1), c.thicknesses[k]) << "surface " << k + 1;
+      EXPECT_EQ(thicknessOf(static_cast<int>(k) + 1), c.thicknesses[k]) << "surface " << k + 1;
     }
   }
   // An entrance pupil, as 99 or 999, keeps its position through a write.
@@ -204,7 +184,7 @@ TEST(OpjReader, StopPlacements) {
     layout.stopSurface = s;
     layout.stopPosition = -20.0;
     ASSERT_EQ(readLayout(layout), 0);
-    EXPECT_EQ(nodeCount(), 5);
+    EXPECT_EQ(surfaceCount(), 5);
     const std::string path = tempPath("pupil.opj");
     ASSERT_EQ(ZELT_System_Write_Opj_File(path.c_str()), 0);
     const std::string bytes = fileBytes(path);
@@ -290,7 +270,7 @@ TEST(OpjReader, RefusedFilesKeepTheCurrentSystem) {
     ASSERT_NE(status, 0);
     EXPECT_EQ(errorText(status), c.message);
     EXPECT_EQ(name(), "kept");
-    EXPECT_EQ(nodeCount(), 2);
+    EXPECT_EQ(surfaceCount(), 2);
   }
   const int missing = ZELT_System_Read_Opj_File(tempPath("no such file.opj").c_str());
   EXPECT_EQ(errorText(missing), "Read OPJ Error: file does not exist");
@@ -340,11 +320,11 @@ TEST(OpjWriter, WrittenSystemsReadBackIntact) {
   ASSERT_EQ(ZELT_System_Write_Opj_File(path.c_str()), 0);
   ASSERT_EQ(ZELT_System_Read_Opj_File(path.c_str()), 0);
   EXPECT_EQ(name(), "Cemented Doublet");
-  ASSERT_EQ(nodeCount(), 5);
-  EXPECT_EQ(curvature(1), 1 / kAchromat.r1);
-  EXPECT_EQ(curvature(3), 1 / kAchromat.r3);
-  EXPECT_EQ(thickness(1), kAchromat.t1);
-  EXPECT_EQ(height(2), kAchromat.pupil * 0.5);
+  ASSERT_EQ(surfaceCount(), 5);
+  EXPECT_EQ(curvatureOf(1), 1 / kAchromat.r1);
+  EXPECT_EQ(curvatureOf(3), 1 / kAchromat.r3);
+  EXPECT_EQ(thicknessOf(1), kAchromat.t1);
+  EXPECT_EQ(heightOf(2), kAchromat.pupil * 0.5);
   EXPECT_EQ(index(1, 2), kAchromat.n1[2]);
   EXPECT_EQ(glass(2), kAchromat.glass2);
   double e2 = 0, s = 0, s_ = 0, size = 0, w = 0;

@@ -27,27 +27,6 @@ void readMakersCatalogs() {
   }
 }
 
-int surfaceCount() {
-  int n = 0;
-  ZELT_Throw_On_Error(ZELT_System_Get_Surface_Count(&n));
-  return n;
-}
-
-double getCurvature(int i) {
-  double c = 0;
-  ZELT_Throw_On_Error(ZELT_Surface_Get_Curvature(i, &c));
-  return c;
-}
-double getThickness(int i) {
-  double d = 0;
-  ZELT_Throw_On_Error(ZELT_Surface_Get_Thickness(i, &d));
-  return d;
-}
-std::string getGlass(int i) {
-  std::string name;
-  ZELT_Throw_On_Error(ZELT_Surface_Get_Glass(i, name));
-  return name;
-}
 double getWavelength(int i) {
   double w = 0;
   ZELT_Throw_On_Error(ZELT_Source_Get_Wavelength(i, &w));
@@ -112,11 +91,11 @@ TEST(ZmxReader, ReferenceLensesMatchTheirPublishedData) {
     ++rows;
     const std::string file = kData + "/lenses/thorlabs/" + f[0] + ".zmx";
     ZELT_Throw_On_Error(ZELT_System_Read_Zmx_File(file.c_str()));
-    EXPECT_EQ(getGlass(1), f[1]);
-    EXPECT_EQ(getGlass(2), f[2]);
-    for (int k = 1; k <= 3; ++k) EXPECT_NEAR(1.0 / getCurvature(k), std::stod(f[2 + k]), 0.01);
-    EXPECT_DOUBLE_EQ(getThickness(1), std::stod(f[6]));
-    EXPECT_DOUBLE_EQ(getThickness(2), std::stod(f[7]));
+    EXPECT_EQ(glassOf(1), f[1]);
+    EXPECT_EQ(glassOf(2), f[2]);
+    for (int k = 1; k <= 3; ++k) EXPECT_NEAR(1.0 / curvatureOf(k), std::stod(f[2 + k]), 0.01);
+    EXPECT_DOUBLE_EQ(thicknessOf(1), std::stod(f[6]));
+    EXPECT_DOUBLE_EQ(thicknessOf(2), std::stod(f[7]));
     // Of the 24 WAVM lines FTYP counts three; the one PWAV marks primary is the main one.
     int waves = 0, stopSurface = -1;
     ZELT_Throw_On_Error(ZELT_Source_Get_Wavelength_Count(&waves));
@@ -158,11 +137,11 @@ TEST(ZmxReader, NamesInEveryEncodingBecomeUtf8) {
   }
   // The UTF-16 file of the newer dialect has no TYPE lines and puts its image on the paraxial
   // focus (MAZH); its glasses come from the first catalog that holds them.
-  EXPECT_EQ(getGlass(1), "N-BK7");
+  EXPECT_EQ(glassOf(1), "N-BK7");
   ZELT_Throw_On_Error(ZELT_System_Read_Zmx_File((kData + "/lenses/other/zmax_49270.zmx").c_str()));
-  EXPECT_EQ(getGlass(1), "N-LAK22");
-  EXPECT_EQ(getGlass(2), "N-SF6");
-  EXPECT_DOUBLE_EQ(getThickness(3), 2.9932047030897055);
+  EXPECT_EQ(glassOf(1), "N-LAK22");
+  EXPECT_EQ(glassOf(2), "N-SF6");
+  EXPECT_DOUBLE_EQ(thicknessOf(3), 2.9932047030897055);
   double s = -1;
   ZELT_Throw_On_Error(ZELT_Image_Get_S_(&s));
   EXPECT_EQ(s, 0.0);  // counted from the paraxial image
@@ -195,8 +174,8 @@ TEST(ZmxReader, BrokenFilesAreRefusedAndLeaveTheSystemAlone) {
     EXPECT_EQ(errorText(status), message);
     EXPECT_EQ(surfaceCount(), 5);
     EXPECT_EQ(systemName(), "Cemented Doublet");
-    EXPECT_DOUBLE_EQ(getCurvature(1), 1.0 / 62.75);
-    EXPECT_EQ(getGlass(2), "SF5");
+    EXPECT_DOUBLE_EQ(curvatureOf(1), 1.0 / 62.75);
+    EXPECT_EQ(glassOf(2), "SF5");
   }
   EXPECT_NE(ZELT_System_Read_Zmx_File(nullptr), 0);
 }
@@ -207,7 +186,7 @@ TEST(ZmxReader, TruncatedFileReadsWhatItHolds) {
   const int status = ZELT_System_Read_Zmx_File((kBroken + "truncated_surface.zmx").c_str());
   ASSERT_EQ(status, 0) << errorText(status);
   EXPECT_EQ(surfaceCount(), 3);
-  EXPECT_EQ(getGlass(1), "N-BK7");
+  EXPECT_EQ(glassOf(1), "N-BK7");
 }
 
 TEST(ZmxReader, SurfaceNumbersAreNotUsed) {
@@ -224,10 +203,10 @@ TEST(ZmxReader, SurfaceNumbersAreNotUsed) {
   writeBytes(copy, renumbered.str());
   ZELT_Throw_On_Error(ZELT_System_Read_Zmx_File(file.c_str()));
   std::vector<double> original;
-  for (int i = 1; i <= 3; ++i) original.push_back(getCurvature(i) + getThickness(i));
+  for (int i = 1; i <= 3; ++i) original.push_back(curvatureOf(i) + thicknessOf(i));
   ZELT_Throw_On_Error(ZELT_System_Read_Zmx_File(copy.c_str()));
   ASSERT_EQ(surfaceCount(), 5);
-  for (int i = 1; i <= 3; ++i) EXPECT_EQ(getCurvature(i) + getThickness(i), original[i - 1]);
+  for (int i = 1; i <= 3; ++i) EXPECT_EQ(curvatureOf(i) + thicknessOf(i), original[i - 1]);
 }
 
 // Damaged copies of a real file: overwritten bytes, cut ends, doubled lines. Each is read or
@@ -270,6 +249,6 @@ TEST(ZmxReader, CatalogNamesMatchDatedCatalogFiles) {
   const std::string file = kData + "/lenses/thorlabs/AC254-060-A.zmx";
   const int status = ZELT_System_Read_Zmx_File(file.c_str());
   ASSERT_EQ(status, 0) << errorText(status);
-  EXPECT_EQ(getGlass(1), "E-BAF11");
-  EXPECT_EQ(getGlass(2), "FD10");
+  EXPECT_EQ(glassOf(1), "E-BAF11");
+  EXPECT_EQ(glassOf(2), "FD10");
 }
