@@ -73,7 +73,7 @@ void printJson(const std::vector<Row>& rows, std::ostream& out) {
 }
 
 int columnWidth(const std::string& name) {
-  return std::max<int>(14, name.size() + 2);
+  return std::max(14, static_cast<int>(name.size()) + 2);
 }
 
 void printTable(const std::vector<Row>& rows, std::ostream& out) {
@@ -154,10 +154,11 @@ void printGlassList(const synthesis::DoubletSynthesis& core, std::ostream& out) 
   out << std::left << std::setw(16) << "glass" << std::setw(11) << "status" << std::right
       << std::setw(11) << "n(l0)" << std::setw(11) << "abbe" << std::setw(10) << "ld_min"
       << std::setw(10) << "ld_max" << '\n';
-  for (const auto& [name, g] : core.catalog) {
-    out << std::left << std::setw(16) << name << std::setw(11) << synthesis::statusName(g.status)
-        << std::right << std::setw(11) << indexOrDash([&] { return g.index(core.lambda0); })
-        << std::setw(11)
+  for (const auto& entry : core.catalog) {
+    const synthesis::GlassRecord& g = entry.second;
+    out << std::left << std::setw(16) << entry.first << std::setw(11)
+        << synthesis::statusName(g.status) << std::right << std::setw(11)
+        << indexOrDash([&] { return g.index(core.lambda0); }) << std::setw(11)
         << indexOrDash([&] { return g.abbeNumber(core.lambda0, core.lambdaMin, core.lambdaMax); })
         << std::setw(10) << formatted("%.4f", g.lambdaMin) << std::setw(10)
         << formatted("%.4f", g.lambdaMax) << '\n';

@@ -1,6 +1,7 @@
 #include "zelt/calc/OAberration.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cmath>
 #include <stdexcept>
 #include <string>
@@ -164,7 +165,8 @@ void OAberration::calculate() {
 
 void OAberration::sample() {
   const std::vector<double>& source = system_->source()->wavelengths;
-  lambda.assign(source.begin(), source.begin() + 1 + firstLongest(source));
+  lambda.assign(source.begin(),
+                source.begin() + 1 + static_cast<std::ptrdiff_t>(firstLongest(source)));
   const OObject& object = *system_->object();
   field.resize(fieldCount());
   for (int i = 0; i < fieldCount(); ++i) {
