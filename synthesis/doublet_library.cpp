@@ -1,9 +1,13 @@
 // The designed doublet as the optics library's current system: built through the library's
 // exports, traced there, and saved as a lens file.
 
+#include <charconv>
 #include <cmath>
+#include <fstream>
 #include <limits>
 #include <numbers>
+#include <sstream>
+#include <stdexcept>
 
 #include "synthesis/doublet_synthesis.h"
 #include "zelt/api/zelt_api.h"
@@ -57,6 +61,40 @@ double axisCrossing(const TracedRay& r) {
 // Height of the traced ray in the image plane.
 double imageHeight(const TracedRay& r) {
   return r.y + r.z * r.Y / r.Z;
+}
+
+std::string shortest(double value) {
+  char text[32];
+  const auto end = std::to_chars(text, text + sizeof text, value).ptr;
+  return std::string(text, end);
+}
+
+// Returns `line` with the conditions put in when it is one of the lines that state them.
+std::string conditionLine(const std::string& line, const GlassEnvironment& environment) {
+  const std::string t = shortest(environment.temperature);
+  const std::string p = shortest(environment.pressure);
+  if (line.rfind("TEMP ", 0) == 0) return "TEMP " + t;
+  if (line.rfind("PRES ", 0) == 0) return "PRES " + p;
+  if (line.rfind("ENVD ", 0) == 0) return "ENVD " + t + " " + p + " 0";
+  return line;
+}
+
+// The library's lens file states the standard 20 °C and 1 atm. A doublet designed at other
+// conditions states its own, so that a program computing the catalog indices gets the design's.
+void stateConditions(const std::string& path, const GlassEnvironment& environment) {
+  if (environment.temperature == 20.0 && environment.pressure == 1.0) return;
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  std::string line;
+  while (std::getline(in, line)) {
+    const bool crlf = !line.empty() && line.back() == '\r';
+    if (crlf) line.pop_back();
+    text << conditionLine(line, environment) << (crlf ? "\r\n" : "\n");
+  }
+  in.close();
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << text.str();
+  if (!out) throw std::runtime_error("Write ZMX Error: cannot write file " + path);
 }
 
 }  // namespace
@@ -121,6 +159,7 @@ void saveDoubletZmx(const DoubletResult& doublet, const std::string& path,
                     const std::string& catalogName) {
   doublet.buildDoublet();
   check(ZELT_System_Write_Zmx_File(path.c_str(), catalogName.c_str()));
+  stateConditions(path, doublet.glass1.environment);
 }
 
 void saveDoubletZmx(const DoubletResult& doublet, const std::string& path) {

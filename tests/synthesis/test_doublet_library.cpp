@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "synthesis/doublet_calculation.h"
 #include "tests/support/SynthesisSupport.h"
@@ -129,6 +130,22 @@ TEST(DoubletInLibrary, SavedFileNamesTheCatalogsOfItsGlasses) {
   while (std::getline(in, line) && line.rfind("GCAT", 0) != 0) {
   }
   EXPECT_EQ(line, "GCAT SCHOTT OHARA");
+  std::remove(path.c_str());
+}
+
+// A doublet designed away from 20 °C and 1 atm states its own conditions.
+TEST(DoubletInLibrary, SavedFileStatesTheDesignConditions) {
+  DoubletResult r = synthesis_test::designedAchromat();
+  r.glass1.environment = r.glass2.environment = {30.0, 0.9, false};
+  const std::string path = ::testing::TempDir() + "conditions.zmx";
+  synthesis::saveDoubletZmx(r, path);
+  std::ifstream in(path);
+  std::vector<std::string> stated;
+  for (std::string line; std::getline(in, line);) {
+    if (line.rfind("TEMP", 0) == 0 || line.rfind("PRES", 0) == 0 || line.rfind("ENVD", 0) == 0)
+      stated.push_back(line);
+  }
+  EXPECT_EQ(stated, (std::vector<std::string>{"TEMP 30", "PRES 0.9", "ENVD 30 0.9 0"}));
   std::remove(path.c_str());
 }
 
