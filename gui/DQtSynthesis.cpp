@@ -106,9 +106,13 @@ double DQtSynthesis::readNumber(const QLineEdit* field) const {
   return ok ? value : 0.0;
 }
 
-double DQtSynthesis::wavelengthAt(int index) const {
-  return index >= 0 && std::size_t(index) < m_wavelengths.size() ? m_wavelengths[index]
-                                                                 : m_wavelengths.front();
+plot::SpectralLines DQtSynthesis::selectedLines() const {
+  const auto at = [this](const QComboBox* box) {
+    const int index = box->currentIndex();
+    return index >= 0 && std::size_t(index) < m_wavelengths.size() ? m_wavelengths[index]
+                                                                   : m_wavelengths.front();
+  };
+  return {at(ui->m_CB_Wavelength_main), at(ui->m_CB_Wavelength_min), at(ui->m_CB_Wavelength_max)};
 }
 
 void DQtSynthesis::showError(const QString& message) {
@@ -142,20 +146,19 @@ bool DQtSynthesis::loadCatalog(const QString& path) {
   }
   for (auto& [name, glass] : loaded) m_synthesis.catalog.insert_or_assign(name, glass);
   m_synthesis.catalogPath = path.toStdString();
-  m_catalogName = synthesis::catalogBaseName(m_synthesis.catalogPath);
   m_catalogPaths.removeAll(path);
   m_catalogPaths << path;
   ui->m_LB_GlassCatalog->setText(QStringLiteral("Optical glasses catalog: ") +
                                  m_catalogPaths.join(QStringLiteral("; ")));
   ui->m_LB_GlassCatalog->setPalette(QPalette());
   ui->m_PB_Calc->setEnabled(true);
-  m_synthesis.lambda0 = wavelengthAt(ui->m_CB_Wavelength_main->currentIndex());
-  m_synthesis.lambdaMin = wavelengthAt(ui->m_CB_Wavelength_min->currentIndex());
-  m_synthesis.lambdaMax = wavelengthAt(ui->m_CB_Wavelength_max->currentIndex());
+  const plot::SpectralLines lines = selectedLines();
+  m_synthesis.lambda0 = lines.main;
+  m_synthesis.lambdaMin = lines.min;
+  m_synthesis.lambdaMax = lines.max;
   fillGlassBoxes();
   OnChooseGlasses();
   try {
-    plot::noteCatalogOrigins(m_plotData.origins, loaded, m_catalogName);
     OnDrawNomo();
   } catch (const std::exception& e) {
     showError(QString::fromUtf8(e.what()));

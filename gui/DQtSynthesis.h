@@ -72,7 +72,8 @@ class DQtSynthesis : public QDialog {
                      const plot::PlotRanges& ranges);
   void reportUnplottable(const synthesis::GlassCatalog& loaded);
   double readNumber(const QLineEdit* field) const;
-  double wavelengthAt(int index) const;
+  /// Returns λ0, λmin and λmax of the three line boxes [um].
+  plot::SpectralLines selectedLines() const;
   synthesis::CalculationInputs readInputs() const;
   void fillResultTable();
   void clearResults();
@@ -82,7 +83,8 @@ class DQtSynthesis : public QDialog {
   void setupRayFan();
   void showRayFan(const synthesis::DoubletResult& result);
   void hideRayFan();
-  QString selectedRowsText(QChar separator) const;
+  /// Returns the header and the rows (only the selected ones, or all) joined by `separator`.
+  QString rowsText(QChar separator, bool selectedOnly) const;
   void copySelectedRows() const;
   void saveTableCsv();
   void showError(const QString& message);
@@ -95,7 +97,6 @@ class DQtSynthesis : public QDialog {
   synthesis::GlassEnvironment m_environment;
   std::vector<SketchSurface> m_sketch;
   synthesis::DoubletSynthesis m_synthesis;
-  std::string m_catalogName;
   plot::GlassPlotData m_plotData;
   QStringList m_catalogPaths;
   QDoubleValidator* m_validator = nullptr;

@@ -93,9 +93,7 @@ void DQtSynthesis::setupPlots() {
 }
 
 void DQtSynthesis::fillPlotData() {
-  const plot::SpectralLines lines{wavelengthAt(ui->m_CB_Wavelength_main->currentIndex()),
-                                  wavelengthAt(ui->m_CB_Wavelength_min->currentIndex()),
-                                  wavelengthAt(ui->m_CB_Wavelength_max->currentIndex())};
+  const plot::SpectralLines lines = selectedLines();
   plot::fillPlotData(m_plotData, m_synthesis.catalog, lines);
 }
 

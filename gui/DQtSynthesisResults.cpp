@@ -80,9 +80,10 @@ synthesis::CalculationInputs DQtSynthesis::readInputs() const {
   in.W = readNumber(ui->m_LE_W);
   in.C = readNumber(ui->m_LE_C);
   in.focus = readNumber(ui->m_LE_focus);
-  in.lambda0 = wavelengthAt(ui->m_CB_Wavelength_main->currentIndex());
-  in.lambdaMin = wavelengthAt(ui->m_CB_Wavelength_min->currentIndex());
-  in.lambdaMax = wavelengthAt(ui->m_CB_Wavelength_max->currentIndex());
+  const plot::SpectralLines lines = selectedLines();
+  in.lambda0 = lines.main;
+  in.lambdaMin = lines.min;
+  in.lambdaMax = lines.max;
   in.pairCount = ui->m_CB_GlassCount->currentText().toInt();
   in.design = {readNumber(ui->m_LE_Thickness1),
                readNumber(ui->m_LE_Thickness2),
@@ -203,14 +204,13 @@ void DQtSynthesis::showSelected(const synthesis::DoubletResult& r) {
     }
   }
   ui->m_TW_Aberration->resizeColumnsToContents();
-  const double l0 = wavelengthAt(ui->m_CB_Wavelength_main->currentIndex());
-  const double lmin = wavelengthAt(ui->m_CB_Wavelength_min->currentIndex());
-  const double lmax = wavelengthAt(ui->m_CB_Wavelength_max->currentIndex());
+  const plot::SpectralLines lines = selectedLines();
   const auto ne = [](const synthesis::GlassRecord& g) {
     return formatGeneral(valueOrNaN([&] { return g.index(0.546074); }));
   };
   const auto nu = [&](const synthesis::GlassRecord& g) {
-    return formatGeneral(valueOrNaN([&] { return g.abbeNumber(l0, lmin, lmax); }));
+    return formatGeneral(
+        valueOrNaN([&] { return g.abbeNumber(lines.main, lines.min, lines.max); }));
   };
   const QString name1 = QString::fromStdString(r.glass1.name);
   const QString name2 = QString::fromStdString(r.glass2.name);
@@ -245,16 +245,15 @@ void DQtSynthesis::OnZMX() {
   }
 }
 
-QString DQtSynthesis::selectedRowsText(QChar separator) const {
+QString DQtSynthesis::rowsText(QChar separator, bool selectedOnly) const {
   const QTableWidget* table = ui->m_TW_ResTable;
   QStringList headers;
   for (int col = 0; col < table->columnCount(); ++col) {
     headers << table->horizontalHeaderItem(col)->text();
   }
-  const bool all = separator != QLatin1Char('\t');  // a CSV file holds the whole table
   std::vector<QStringList> rows;
   for (int row = 0; row < table->rowCount(); ++row) {
-    if (!all && !table->selectionModel()->isRowSelected(row, QModelIndex())) continue;
+    if (selectedOnly && !table->selectionModel()->isRowSelected(row, QModelIndex())) continue;
     QStringList cells;
     for (int col = 0; col < table->columnCount(); ++col) {
       cells << (table->item(row, col) ? table->item(row, col)->text() : QString());
@@ -265,7 +264,7 @@ QString DQtSynthesis::selectedRowsText(QChar separator) const {
 }
 
 void DQtSynthesis::copySelectedRows() const {
-  QApplication::clipboard()->setText(selectedRowsText(QLatin1Char('\t')));
+  QApplication::clipboard()->setText(rowsText(QLatin1Char('\t'), true));
 }
 
 void DQtSynthesis::saveTableCsv() {
@@ -275,7 +274,7 @@ void DQtSynthesis::saveTableCsv() {
   if (path.isEmpty()) return;
   QFile file(path);
   if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-      file.write(selectedRowsText(QLatin1Char(',')).toUtf8()) < 0) {
+      file.write(rowsText(QLatin1Char(','), false).toUtf8()) < 0) {
     showError(QStringLiteral("Не удалось записать файл ") + path);
   }
 }

@@ -46,16 +46,9 @@ void widen(double& low, double& high) {
 
 }  // namespace
 
-void noteCatalogOrigins(CatalogOrigins& origins, const synthesis::GlassCatalog& loaded,
-                        const std::string& catalogName) {
-  for (const auto& entry : loaded) origins[entry.first] = catalogName;
-}
-
 void fillPlotData(GlassPlotData& data, const synthesis::GlassCatalog& catalog,
                   const SpectralLines& lines) {
-  CatalogOrigins origins = std::move(data.origins);
   data = GlassPlotData{};
-  data.origins = std::move(origins);
   for (const auto& [name, glass] : catalog) {
     if (name.empty()) continue;
     double n = 0.0, nu = 0.0, v = 0.0;
@@ -72,8 +65,7 @@ void fillPlotData(GlassPlotData& data, const synthesis::GlassCatalog& catalog,
     data.partialDispersions.push_back(partialDispersionOrNaN(glass));
     data.statuses.push_back(glass.status);
     data.names.push_back(name);
-    const auto origin = data.origins.find(name);
-    data.catalogs.push_back(origin != data.origins.end() ? origin->second : std::string());
+    data.catalogs.push_back(glass.catalog);
     data.tooltips.push_back(glassTooltip(data, data.size() - 1));
   }
 }

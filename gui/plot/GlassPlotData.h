@@ -4,7 +4,6 @@
 
 #include <array>
 #include <cstddef>
-#include <map>
 #include <optional>
 #include <string>
 #include <utility>
@@ -34,9 +33,6 @@ struct SpectralLines {
   double max = 0.6438469;
 };
 
-/// Glass names mapped to the catalog (AGF base name) they were last read from.
-using CatalogOrigins = std::map<std::string, std::string>;
-
 /// Per-glass plot values, parallel lists with one entry per plotted catalog glass.
 struct GlassPlotData {
   std::vector<double> indices;             ///< n at λ0
@@ -47,15 +43,10 @@ struct GlassPlotData {
   std::vector<std::string> names;
   std::vector<std::string> catalogs;  ///< catalog of origin, empty when unknown
   std::vector<std::string> tooltips;  ///< name, catalog, n, ν, V and status
-  CatalogOrigins origins;             ///< kept across refills
 
   /// Returns the number of glasses.
   std::size_t size() const { return names.size(); }
 };
-
-/// Records every glass of `loaded` as coming from the catalog named `catalogName`.
-void noteCatalogOrigins(CatalogOrigins& origins, const synthesis::GlassCatalog& loaded,
-                        const std::string& catalogName);
 
 /// Empties the per-glass lists and fills them from `catalog` at `lines`. A glass whose index,
 /// Abbe number or thermo-optical value cannot be computed is left out.

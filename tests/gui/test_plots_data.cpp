@@ -44,7 +44,6 @@ GlassPlotData dataOf(std::vector<double> n, std::vector<double> nu, std::vector<
 
 TEST(PlotData, EqualsTheCoreValuesAtTheLinesOfTheFill) {
   GlassPlotData data;
-  noteCatalogOrigins(data.origins, schott(), "SCHOTT");
   for (const SpectralLines lines :
        {SpectralLines{}, SpectralLines{0.5875618, 0.4861327, 0.6562725}}) {
     fillPlotData(data, schott(), lines);
