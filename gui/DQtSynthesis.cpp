@@ -2,6 +2,7 @@
 #include "gui/DQtSynthesis.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QDoubleValidator>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -113,6 +114,11 @@ plot::SpectralLines DQtSynthesis::selectedLines() const {
                                                                    : m_wavelengths.front();
   };
   return {at(ui->m_CB_Wavelength_main), at(ui->m_CB_Wavelength_min), at(ui->m_CB_Wavelength_max)};
+}
+
+std::array<QCheckBox*, synthesis::kGlassStatusCount> DQtSynthesis::statusSwitches() const {
+  return {ui->m_CB_Status_Standard, ui->m_CB_Status_Preferred, ui->m_CB_Status_Obsolete,
+          ui->m_CB_Status_Special, ui->m_CB_Status_Melt};
 }
 
 void DQtSynthesis::showError(const QString& message) {

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <QStringList>
+#include <array>
 #include <memory>
 #include <vector>
 
@@ -11,6 +12,7 @@
 #include "gui/sketch_geometry.h"
 #include "synthesis/doublet_calculation.h"
 
+class QCheckBox;
 class QDoubleValidator;
 class QLineEdit;
 class QPainter;
@@ -74,6 +76,8 @@ class DQtSynthesis : public QDialog {
   double readNumber(const QLineEdit* field) const;
   /// Returns λ0, λmin and λmax of the three line boxes [um].
   plot::SpectralLines selectedLines() const;
+  /// Returns the filter's status switches, indexed by glass status.
+  std::array<QCheckBox*, synthesis::kGlassStatusCount> statusSwitches() const;
   synthesis::CalculationInputs readInputs() const;
   void fillResultTable();
   void clearResults();

@@ -102,13 +102,6 @@ void DQtSynthesis::OnDrawNomo() {
   fillPlotData();
   const bool all = ui->m_CB_Draw_All_Glasses->isChecked();
   const bool chosen = ui->m_CB_Draw_Mark_Glasses->isChecked();
-  const QCheckBox* statuses[] = {ui->m_CB_Status_Standard, ui->m_CB_Status_Preferred,
-                                 ui->m_CB_Status_Obsolete, ui->m_CB_Status_Special,
-                                 ui->m_CB_Status_Melt};
-  int highest = 0;
-  for (int s = 0; s < synthesis::kGlassStatusCount; ++s) {
-    if (statuses[s]->isChecked()) highest = s;
-  }
   for (const PlotDescription& d : plot::plotTable()) {
     auto* group = child<QWidget>(*this, d.group);
     const auto* display = child<QCheckBox>(*this, d.displaySwitch);
@@ -119,7 +112,8 @@ void DQtSynthesis::OnDrawNomo() {
     if (!display->isChecked()) continue;
     std::array<double, 4> r{};
     for (std::size_t i = 0; i < r.size(); ++i) r[i] = fields[i] ? readNumber(fields[i]) : 0.0;
-    OnDrawNomo_All(d.kind, highest, all, chosen, automatic->isChecked(), r[0], r[1], r[2], r[3]);
+    // The status switches are read where the points are drawn, so no status is passed on.
+    OnDrawNomo_All(d.kind, 0, all, chosen, automatic->isChecked(), r[0], r[1], r[2], r[3]);
     if (!automatic->isChecked()) continue;
     for (std::size_t i = 0; i < r.size(); ++i) {
       if (fields[i]) fields[i]->setText(QStringLiteral("%1").arg(r[i], 0, 'g', 6));
@@ -164,9 +158,7 @@ void DQtSynthesis::drawAllGlasses(GlassPlotView& view, const PlotDescription& d,
   if (bAuto) plot::autoRange(series.accepted, ranges);
   view.setRanges(ranges, d.reversedX);
   addNormalLine(view, d, ranges);
-  const QCheckBox* switches[] = {ui->m_CB_Status_Standard, ui->m_CB_Status_Preferred,
-                                 ui->m_CB_Status_Obsolete, ui->m_CB_Status_Special,
-                                 ui->m_CB_Status_Melt};
+  const auto switches = statusSwitches();
   for (std::size_t s = 0; s < series.byStatus.size(); ++s) {
     if (switches[s]->isChecked()) view.addSeries(series.byStatus[s], statusColours()[s]);
   }

@@ -1,6 +1,7 @@
 // Main window: the calculation, the result table, the selected doublet and its ZMX file.
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QFile>
 #include <QFileDialog>
@@ -96,9 +97,8 @@ synthesis::CalculationInputs DQtSynthesis::readInputs() const {
                                              : synthesis::SearchMode::Pair;
   in.glass1 = ui->m_CB_Glass_1->currentText().toStdString();
   in.glass2 = ui->m_CB_Glass_2->currentText().toStdString();
-  in.statuses = {ui->m_CB_Status_Standard->isChecked(), ui->m_CB_Status_Preferred->isChecked(),
-                 ui->m_CB_Status_Obsolete->isChecked(), ui->m_CB_Status_Special->isChecked(),
-                 ui->m_CB_Status_Melt->isChecked()};
+  const auto switches = statusSwitches();
+  for (std::size_t s = 0; s < switches.size(); ++s) in.statuses[s] = switches[s]->isChecked();
   in.indexFilter = ui->m_CB_filter_n->isChecked();
   in.abbeFilter = ui->m_CB_filter_abbe->isChecked();
   in.ranges = {0.0, 0.0, 0.0, 0.0};
