@@ -1,5 +1,7 @@
 #include "batch_aberrations.h"
 
+#include "batch_format.h"
+
 #include <cmath>
 #include <cstdio>
 #include <nlohmann/json.hpp>
@@ -38,12 +40,6 @@ std::vector<Table> tablesOf(const synthesis::DoubletAberrations& a) {
   return tables;
 }
 
-std::string formatted(const char* format, double value) {
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, format, value);
-  return buffer;
-}
-
 void printText(const std::vector<Table>& tables, const Line& pupil, std::ostream& out) {
   for (const Table& table : tables) {
     out << table.title << "\n  lambda[um]  field[deg]  pupil:";
@@ -65,18 +61,17 @@ void printCsv(const std::vector<Table>& tables, const Line& pupil, std::ostream&
   for (const Table& table : tables) {
     for (const TableLine& line : table.lines) {
       for (std::size_t k = 0; k < pupil.size() && k < line.values->size(); ++k) {
-        out << table.name << ',' << formatted("%.17g", line.wavelength) << ','
-            << formatted("%.17g", line.fieldAngle) << ',' << formatted("%.17g", pupil[k]) << ','
-            << formatted("%.17g", (*line.values)[k]) << '\n';
+        out << table.name << ',' << exact(line.wavelength) << ',' << exact(line.fieldAngle) << ','
+            << exact(pupil[k]) << ',' << exact((*line.values)[k]) << '\n';
       }
     }
   }
 }
 
-// JSON has no NaN: a ray the library lost is null.
+// A ray the library lost is null.
 nlohmann::ordered_json jsonValues(const Line& values) {
   auto array = nlohmann::ordered_json::array();
-  for (double v : values) array.push_back(std::isfinite(v) ? nlohmann::ordered_json(v) : nullptr);
+  for (double v : values) array.push_back(jsonNumber(v));
   return array;
 }
 

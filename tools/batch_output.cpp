@@ -8,20 +8,15 @@
 #include <stdexcept>
 #include <utility>
 
+#include "batch_format.h"
 #include "zelt/glassdata/TextDecoding.h"
 
 namespace batch {
 namespace {
 
-std::string formatted(const char* format, double value) {
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, format, value);
-  return buffer;
-}
-
-// CSV keeps every digit: 17 significant digits give the double back exactly.
-std::string exact(const std::optional<double>& v) {
-  return v ? formatted("%.17g", *v) : std::string();
+// CSV keeps every digit; a value not computed is an empty field.
+std::string csvNumber(const std::optional<double>& v) {
+  return v ? exact(*v) : std::string();
 }
 
 // RFC 4180: a field holding a comma, a quote or a line break goes in quotes, quotes doubled.
@@ -41,15 +36,9 @@ void printCsv(const std::vector<Row>& rows, std::ostream& out) {
   out << '\n';
   for (const Row& row : rows) {
     out << csvField(row.glass1) << ',' << csvField(row.glass2) << ',' << row.order;
-    for (const auto& v : row.values) out << ',' << exact(v);
+    for (const auto& v : row.values) out << ',' << csvNumber(v);
     out << '\n';
   }
-}
-
-// JSON has no NaN or infinity: a value not computed, or not finite, is null.
-nlohmann::ordered_json jsonNumber(const std::optional<double>& v) {
-  if (v && std::isfinite(*v)) return *v;
-  return nullptr;
 }
 
 // Catalog names are bytes: valid UTF-8 stays as it is, any other name is read as Latin-1, the
