@@ -15,12 +15,10 @@ namespace {
 using namespace plot;
 using synthesis::GlassCatalog;
 
-const std::string kSchott = std::string(ZELT_TEST_DATA) + "/catalogs/SCHOTT.AGF";
-
 const GlassCatalog& schott() {
   static const GlassCatalog catalog = [] {
     GlassCatalog c;
-    synthesis::readAgfFile(kSchott, c);
+    synthesis::readAgfFile(std::string(ZELT_TEST_DATA) + "/catalogs/SCHOTT.AGF", c);
     return c;
   }();
   return catalog;
@@ -55,61 +53,42 @@ TEST(PlotData, EqualsTheCoreValuesAtTheLinesOfTheFill) {
     EXPECT_EQ(data.abbeNumbers[*g], bk7.abbeNumber(lines.main, lines.min, lines.max));
     EXPECT_EQ(data.thermoOptical[*g], bk7.thermoOpticalValue(lines.main));
     EXPECT_EQ(data.partialDispersions[*g], synthesis::relativePartialDispersion(bk7));
-    EXPECT_EQ(data.statuses[*g], bk7.status);
     EXPECT_EQ(data.catalogs[*g], "SCHOTT");
-    EXPECT_NE(data.tooltips[*g].find("N-BK7 (SCHOTT)\nn = "), std::string::npos);
   }
   // Maker's datasheet: N-BK7 P_g,F = 0.5349 (relative to air at 20 °C).
   EXPECT_NEAR(synthesis::relativePartialDispersion(schott().at("N-BK7")), 0.5349, 5e-4);
+  // Placed on the diagrams: the Abbe diagram is (ν, n), the Schwarz nomogram's y is 1/V.
+  const GlassPlotData d = dataOf({1.5}, {50.0}, {2e-6}, {0});
+  EXPECT_EQ(glassCoordinates(d, 0, Abbe).x, 50.0);
+  EXPECT_EQ(glassCoordinates(d, 0, Abbe).y, 1.5);
+  EXPECT_DOUBLE_EQ(glassCoordinates(d, 0, Schwarz).y, 5e5);
 }
 
 TEST(PlotData, GlassesWithoutValuesAreLeftOutAndTheFillGoesOn) {
   GlassCatalog catalog;
-  catalog["A"] = schott().at("N-BK7");
-  catalog["A"].name = "A";
-  catalog["B"] = catalog["A"];
-  catalog["B"].name = "B";
-  catalog["B"].extra.clear();  // no thermal expansion: no V
-  catalog["C"] = catalog["A"];
-  catalog["C"].name = "C";
+  for (const char* name : {"A", "B", "C", "D"}) {
+    catalog[name] = schott().at("N-BK7");
+    catalog[name].name = name;
+  }
+  catalog["B"].extra.clear();     // no thermal expansion: no V
   catalog["C"].lambdaMin = 0.55;  // does not reach λmin
-  catalog["D"] = catalog["A"];
-  catalog["D"].name = "D";
   catalog["D"].lambdaMin = 0.47;  // reaches the lines but not the g line
   GlassPlotData data;
   ASSERT_NO_THROW(fillPlotData(data, catalog, SpectralLines{}));
+  fillPlotData(data, catalog, SpectralLines{});  // a refill replaces, it does not append
   EXPECT_EQ(data.names, (std::vector<std::string>{"A", "D"}));
   EXPECT_TRUE(std::isnan(data.partialDispersions[1]));
   EXPECT_FALSE(isFinite(glassCoordinates(data, 1, PartialDispersion)));
-  // A refill replaces, it does not append.
-  fillPlotData(data, catalog, SpectralLines{});
-  EXPECT_EQ(data.size(), 2u);
-}
-
-TEST(PlotData, CoordinatesOfEveryKind) {
-  const GlassPlotData d = dataOf({1.5}, {50.0}, {2e-6}, {0});
-  const auto at = [&](PlotKind kind) { return glassCoordinates(d, 0, kind); };
-  EXPECT_EQ(at(Abbe).x, 50.0);
-  EXPECT_EQ(at(Abbe).y, 1.5);
-  EXPECT_DOUBLE_EQ(at(Schwarz).y, 5e5);
-  EXPECT_DOUBLE_EQ(at(Volosov).y, 1e-4);
-  EXPECT_DOUBLE_EQ(at(Tamagawa).x, 0.02);
-  EXPECT_EQ(at(ThermalMap).y, 2e-6);
-  EXPECT_EQ(at(PartialDispersion).y, 0.55);
 }
 
 TEST(PlotData, AutoRangeWidensByATenthAndSkipsWhatCannotBePlaced) {
   PlotRanges r{1, 2, 3, 4};
-  EXPECT_FALSE(autoRange({}, r));
-  EXPECT_EQ(r.xMin, 1);
-  EXPECT_EQ(r.yMax, 4);
   const double inf = std::numeric_limits<double>::infinity();
+  EXPECT_FALSE(autoRange({}, r));
   EXPECT_FALSE(autoRange({{inf, 1.0}}, r));
-  EXPECT_EQ(r.xMax, 2);
+  EXPECT_EQ(r.xMax, 2);  // untouched
   ASSERT_TRUE(autoRange({{0, 0}, {10, 2}, {5, inf}}, r));
   EXPECT_DOUBLE_EQ(r.xMin, -1.0);
-  EXPECT_DOUBLE_EQ(r.xMax, 11.0);
-  EXPECT_DOUBLE_EQ(r.yMin, -0.2);
   EXPECT_DOUBLE_EQ(r.yMax, 2.2);
   ASSERT_TRUE(autoRange({{4, 3}}, r));  // one point: the plot refuses an empty range
   EXPECT_LT(r.xMin, r.xMax);
@@ -126,43 +105,30 @@ TEST(PlotData, StatusSeriesFollowTheFilter) {
   EXPECT_EQ(s.byStatus[1].points.size(), 0u);  // G1 not placeable, G2 filtered by n
   EXPECT_EQ(s.byStatus[2].points.size(), 0u);  // G3 filtered by ν
   EXPECT_EQ(s.accepted.size(), 2u);            // an unknown status widens the range only
-  PlotRanges r;
-  ASSERT_TRUE(autoRange(s.accepted, r));
-  EXPECT_TRUE(std::isfinite(r.yMax));
-
   filter.indexOn = false;
-  s = statusSeries(d, Abbe, filter);
-  EXPECT_EQ(s.byStatus[1].names, (std::vector<std::string>{"G1", "G2"}));
-  filter.abbeOn = false;
+  EXPECT_EQ(statusSeries(d, Abbe, filter).byStatus[1].names,
+            (std::vector<std::string>{"G1", "G2"}));
   filter.indexOn = true;
-  s = statusSeries(d, Abbe, filter);
-  EXPECT_EQ(s.byStatus[2].names, (std::vector<std::string>{"G3"}));
   filter.nMin = 1.9;
   filter.nMax = 1.4;
   EXPECT_TRUE(statusSeries(d, Abbe, filter).accepted.empty());
 }
 
-TEST(PlotData, ConstructionLines) {
+TEST(PlotData, ConstructionLinesChosenGlassesAndNormalLine) {
   const PlotPoint a{20, 1}, b{60, 3};
   const auto line = constructionLines(Volosov, a, b, 10, 100, true, true);
   ASSERT_EQ(line.between.size(), 4u);
-  EXPECT_DOUBLE_EQ(line.between[2].y, 0.5);  // y = x/20
-  EXPECT_DOUBLE_EQ(line.between[3].y, 5.0);
+  EXPECT_DOUBLE_EQ(line.between[3].y, 5.0);  // y = x/20 at x = 100
   EXPECT_TRUE(line.fromOrigin.empty());
-  EXPECT_TRUE(constructionLines(Schwarz, a, {20, 5}, 10, 100, true, false).between.empty());
   EXPECT_TRUE(constructionLines(Abbe, a, b, 10, 100, true, true).between.empty());
   const auto tam = constructionLines(Tamagawa, a, b, 10, 100, true, true);
-  EXPECT_TRUE(tam.between.empty());
   ASSERT_EQ(tam.fromOrigin.size(), 2u);
-  EXPECT_EQ(tam.fromOrigin[1][0].x, 0.0);
   EXPECT_EQ(tam.fromOrigin[1][1].y, 3.0);
-}
 
-TEST(PlotData, ChosenGlassesAndNormalLine) {
   GlassPlotData data;
   fillPlotData(data, schott(), SpectralLines{});
-  const GlassSeries chosen = chosenSeries(data, Abbe, "N-BK7", "NO-SUCH");
-  EXPECT_EQ(chosen.names, (std::vector<std::string>{"N-BK7"}));
+  EXPECT_EQ(chosenSeries(data, Abbe, "N-BK7", "NO-SUCH").names,
+            (std::vector<std::string>{"N-BK7"}));
   const auto reference = normalLineGlasses(data);
   ASSERT_TRUE(reference);
   EXPECT_EQ(data.names[reference->first], "K7");
@@ -180,18 +146,14 @@ TEST(PlotData, RayFansFromTheTransverseTables) {
   t.transverse = {{{0.02, 0, -0.02}, {}, {0.03, 0.01, nan}}, {{-0.04, 0, 0.04}, {}, {1, 2, 3}}};
   const RayFans fans = rayFans(t);
   ASSERT_EQ(fans.axis.size(), 2u);
-  EXPECT_EQ(fans.axis[0].name, "λ0=546.1 нм");
   EXPECT_EQ(fans.axis[1].name, "λmin=480.0 нм");
   ASSERT_EQ(fans.axis[1].points.size(), 3u);  // from the lower rim up
-  EXPECT_EQ(fans.axis[1].points[0].x, -1.0);
   EXPECT_EQ(fans.axis[1].points[0].y, 0.04);
   ASSERT_EQ(fans.fullField.size(), 2u);            // the last field, not the middle one
   EXPECT_EQ(fans.fullField[0].points.size(), 2u);  // the NaN point is left out
   EXPECT_EQ(fans.fullField[1].points[2].y, 1.0);
-  EXPECT_EQ(fans.fullFieldAngle, 5.0);
   EXPECT_DOUBLE_EQ(fans.axisRanges.yMin, -0.044);  // each fan on its own symmetric scale
   EXPECT_DOUBLE_EQ(fans.fullFieldRanges.yMax, 3.3);
-  EXPECT_TRUE(fanCurves(t, 7).empty());
   EXPECT_GT(rayFans({}).axisRanges.yMax, 0.0);  // no tables: still a drawable range
 }
 

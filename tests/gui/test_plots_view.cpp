@@ -14,29 +14,15 @@ namespace {
 
 using namespace plot;
 
-QApplication& application() {
-  static int argc = 1;
-  static char name[] = "test_plots_view";
-  static char* argv[] = {name, nullptr};
-  static QApplication app(argc, argv);
-  return app;
-}
-
-class PlotView : public ::testing::Test {
- protected:
-  void SetUp() override {
-    application();
-    widget.reset(GlassPlotView::createPlotWidget(nullptr));
-    widget->resize(400, 300);
-    view = GlassPlotView::of(widget.get());
-    ASSERT_NE(view, nullptr);
-  }
-  std::unique_ptr<QWidget> widget;
-  GlassPlotView* view = nullptr;
-};
-
-TEST_F(PlotView, SeriesLinesRangesAndClear) {
-  EXPECT_EQ(GlassPlotView::of(widget.get()), view);  // one view per plot
+TEST(PlotView, SeriesRangesTooltipsExportAndClear) {
+  int argc = 1;
+  char name[] = "test_plots_view";
+  char* argv[] = {name, nullptr};
+  QApplication app(argc, argv);
+  std::unique_ptr<QWidget> widget(GlassPlotView::createPlotWidget(nullptr));
+  widget->resize(400, 300);
+  GlassPlotView* view = GlassPlotView::of(widget.get());
+  ASSERT_NE(view, nullptr);
   QWidget plain;
   EXPECT_EQ(GlassPlotView::of(&plain), nullptr);
 
@@ -45,19 +31,13 @@ TEST_F(PlotView, SeriesLinesRangesAndClear) {
   view->setRanges({100, 20, 1.4, 1.8}, true);
   view->replot();
   EXPECT_EQ(view->graphCount(), 2);
-  EXPECT_EQ(view->pointCount(0), 2);
   EXPECT_EQ(view->itemCount(), 2);
   EXPECT_TRUE(view->isXReversed());
   EXPECT_EQ(view->ranges().xMin, 20);  // the plot orders the range; reversal shows 100 left
-  EXPECT_EQ(view->ranges().xMax, 100);
-
   view->clear();
   EXPECT_EQ(view->graphCount(), 0);
   EXPECT_EQ(view->itemCount(), 0);
-  EXPECT_TRUE(view->tooltipAt({0, 0}).isEmpty());
-}
 
-TEST_F(PlotView, TooltipOfTheNearestPointAndExport) {
   view->setRanges({0, 10, 0, 10}, false);
   view->addSeries({{{5, 5}}, {"A"}, {"tip A"}}, Qt::red);
   view->replot();
