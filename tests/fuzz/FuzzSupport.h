@@ -62,22 +62,13 @@ inline void traceRays() {
   }
 }
 
-/// Computes the aberration tables of the current system and copies one of them out.
-inline void calcAberrations() {
-  if (ZELT_Calc_Aberration() != 0) return;
-  std::vector<double> values;
-  ZELT_Aberration_Get_Transverse_Aberration(0, 4, values);
-}
-
 /// Runs the calculations a system read from a lens file must survive (each may fail cleanly):
-/// the paraxial calculation, then, when it succeeds, the list below, one line each.
+/// the paraxial calculation, then, when it succeeds, the rays and the aberration tables.
 inline void calculateReadSystem() {
   if (ZELT_Calc_Paraxial() != 0) return;
-  constexpr void (*calculations[])() = {
-      traceRays,
-      calcAberrations,
-  };
-  for (auto calculation : calculations) calculation();
+  traceRays();
+  std::vector<double> values;
+  if (ZELT_Calc_Aberration() == 0) ZELT_Aberration_Get_Transverse_Aberration(0, 4, values);
 }
 
 }  // namespace zelt::fuzz

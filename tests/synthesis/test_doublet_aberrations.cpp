@@ -1,11 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include "synthesis/doublet_aberrations.h"
 #include "tests/support/SynthesisSupport.h"
-
-namespace {
 
 TEST(DoubletAberrations, TablesAgreeWithTheDoubletsOwnZoneTrace) {
   synthesis::DoubletResult r = synthesis_test::designedAchromat();
@@ -13,8 +9,6 @@ TEST(DoubletAberrations, TablesAgreeWithTheDoubletsOwnZoneTrace) {
   const synthesis::DoubletAberrations a = synthesis::computeDoubletAberrations(r);
   ASSERT_EQ(a.wavelengths.size(), 3u);
   EXPECT_EQ(a.wavelengths[2], r.lambdaMax);
-  ASSERT_EQ(a.fields.size(), 5u);
-  EXPECT_DOUBLE_EQ(a.fieldAngles[4], 5.0);
   ASSERT_EQ(a.wave.at(2).size(), 5u);
   EXPECT_EQ(a.wave[2][4].size(), 9u);
   // Pupil column 0 is the rim, zone 4 of the doublet's own list; columns 3 and 1 are zones 1, 3.
@@ -23,5 +17,3 @@ TEST(DoubletAberrations, TablesAgreeWithTheDoubletsOwnZoneTrace) {
     EXPECT_NEAR(a.longitudinal[0][column], -r.longitudinal[zone], 1e-9) << column;
   }
 }
-
-}  // namespace

@@ -4,38 +4,23 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <filesystem>
-#include <fstream>
 #include <string>
-#include <type_traits>
 #include <vector>
 
-#include <unistd.h>
+#include "tests/support/TestSupport.h"
 
-#include "zelt/api/zelt_api.h"
+using zelt_test::errorText;
 
 namespace {
-
-static_assert(std::is_same_v<decltype(&ZELT_Aberration_Get_Transverse_Aberration),
-                             int (*)(int, int, std::vector<double>&)>);
-static_assert(std::is_same_v<decltype(&ZELT_Aberration_Get_Longitudinale_Aberration),
-                             int (*)(int, std::vector<double>&)>);
-
-std::string messageOf(int status) {
-  char buffer[256] = "";
-  ZELT_Get_Error(status, buffer);
-  return buffer;
-}
-
-#define EXPECT_OK(call)                          \
-  do {                                           \
-    const int status_ = (call);                  \
-    EXPECT_EQ(status_, 0) << messageOf(status_); \
-  } while (0)
 
 // Relative pupil of the table elements, upper rim first.
 const double kPupil[9] = {1.0,  std::sqrt(0.75), std::sqrt(0.5),   0.5, 0.0,
                           -0.5, -std::sqrt(0.5), -std::sqrt(0.75), -1.0};
+
+void calculate() {
+  EXPECT_OK(ZELT_Calc_Paraxial());
+  EXPECT_OK(ZELT_Calc_Aberration());
+}
 
 std::vector<double> transverse(int w, int field) {
   std::vector<double> row;
@@ -56,15 +41,18 @@ std::vector<double> wave(int w, int field) {
 // Plano-convex singlet, convex side to an object at infinity, stop on the first surface, image on
 // the paraxial focus; `indices` one per wavelength of `waves`.
 // With `leadingPlane` a plane in air stands 10 mm in front of the lens.
-void buildSinglet(double radius, double thickness, double pupilRadius,
-                  const std::vector<double>& waves, const std::vector<double>& indices,
-                  bool leadingPlane = false) {
+const std::vector<double> kWaves{0.5876, 0.4861, 0.6563};
+const std::vector<double> kBk7{1.5168, 1.5224, 1.5143};
+constexpr double kRadius = 51.5, kThickness = 5.0;
+
+void buildSinglet(double pupilRadius, const std::vector<double>& waves = kWaves,
+                  const std::vector<double>& indices = kBk7, bool leadingPlane = false) {
   const int lens = leadingPlane ? 2 : 1;
   EXPECT_OK(ZELT_System_Create_Base());
   for (int i = 0; i < lens + 1; ++i) EXPECT_OK(ZELT_System_Append_Surface());
   if (leadingPlane) EXPECT_OK(ZELT_Surface_Set_Thickness(1, 10.0));
-  EXPECT_OK(ZELT_Surface_Set_Curvature(lens, 1.0 / radius));
-  EXPECT_OK(ZELT_Surface_Set_Thickness(lens, thickness));
+  EXPECT_OK(ZELT_Surface_Set_Curvature(lens, 1.0 / kRadius));
+  EXPECT_OK(ZELT_Surface_Set_Thickness(lens, kThickness));
   EXPECT_OK(ZELT_Surface_Set_And_Create_Glass(lens, "GLASS", indices));
   EXPECT_OK(ZELT_Source_Set_Wavelength(0, waves[0]));
   for (std::size_t i = 1; i < waves.size(); ++i) EXPECT_OK(ZELT_Source_Append_Wave(waves[i], 1));
@@ -76,24 +64,17 @@ void buildSinglet(double radius, double thickness, double pupilRadius,
   EXPECT_OK(ZELT_Stop_Set(pupilRadius, 'p'));
 }
 
-const std::vector<double> kWaves{0.5876, 0.4861, 0.6563};
-const std::vector<double> kBk7{1.5168, 1.5224, 1.5143};
-
 // A paraboloid mirror, read from a lens file because only such a file makes a surface reflect.
 void buildParaboloid(double focal, double pupilRadius) {
-  const auto path = std::filesystem::temp_directory_path() /
-                    ("zelt_paraboloid_" + std::to_string(getpid()) + ".zmx");
-  {
-    std::ofstream zmx(path);
-    zmx << "VERS 120928 15 30221\nMODE SEQ\nNAME PARABOLOID\nUNIT MM X W X CM MR CPMM\n"
-           "ENPD 20\nWAVM 1 5.5E-1 1\nWAVM 2 4.5E-1 1\nWAVM 3 6.5E-1 1\nPWAV 1\n"
-           "SURF 0\n  TYPE STANDARD\n  CURV 0.0 0 0 0 0 \"\"\n  DISZ INFINITY\n"
-           "SURF 1\n  STOP\n  TYPE STANDARD\n  CURV 0.0 0 0 0 0 \"\"\n  GLAS MIRROR\n"
-           "  DISZ -100\n"
-           "SURF 2\n  TYPE STANDARD\n  CURV 0.0 0 0 0 0 \"\"\n  DISZ 0\n";
-  }
+  const std::string path = zelt_test::tempPath("paraboloid.zmx");
+  zelt_test::writeBytes(
+      path,
+      "VERS 120928 15 30221\nMODE SEQ\nNAME PARABOLOID\nUNIT MM X W X CM MR CPMM\n"
+      "ENPD 20\nWAVM 1 5.5E-1 1\nWAVM 2 4.5E-1 1\nWAVM 3 6.5E-1 1\nPWAV 1\n"
+      "SURF 0\n  TYPE STANDARD\n  CURV 0.0 0 0 0 0 \"\"\n  DISZ INFINITY\n"
+      "SURF 1\n  STOP\n  TYPE STANDARD\n  CURV 0.0 0 0 0 0 \"\"\n  GLAS MIRROR\n  DISZ -100\n"
+      "SURF 2\n  TYPE STANDARD\n  CURV 0.0 0 0 0 0 \"\"\n  DISZ 0\n");
   EXPECT_OK(ZELT_System_Read_Zmx_File(path.c_str()));
-  std::filesystem::remove(path);
   bool mirror = false;
   EXPECT_OK(ZELT_Surface_Is_Mirror(1, &mirror));
   ASSERT_TRUE(mirror);
@@ -110,8 +91,7 @@ void buildParaboloid(double focal, double pupilRadius) {
 
 TEST(Aberration, ParaboloidMirrorFocusesTheAxialBeamPerfectly) {
   buildParaboloid(200.0, 40.0);
-  EXPECT_OK(ZELT_Calc_Paraxial());
-  EXPECT_OK(ZELT_Calc_Aberration());
+  calculate();
   for (int w = 0; w < 3; ++w) {
     const std::vector<double> t = transverse(w, 0), la = longitudinal(w), wv = wave(w, 0);
     ASSERT_EQ(t.size(), 9u);
@@ -124,10 +104,23 @@ TEST(Aberration, ParaboloidMirrorFocusesTheAxialBeamPerfectly) {
   }
 }
 
-TEST(Aberration, AxialBeamIsSymmetricForEveryWavelength) {
-  buildSinglet(51.5, 5.0, 10.0, kWaves, kBk7);
-  EXPECT_OK(ZELT_Calc_Paraxial());
-  EXPECT_OK(ZELT_Calc_Aberration());
+struct Traced {
+  double x = 0, y = 0, z = 0, X = 0, Y = 0, Z = 0, L = 0;
+  int code = -1, node = -1;
+};
+
+Traced trace(double fy, double py, int w) {
+  Traced r;
+  EXPECT_OK(
+      ZELT_Ray_Trace(0, fy, 0, py, w, &r.x, &r.y, &r.z, &r.X, &r.Y, &r.Z, &r.L, &r.code, &r.node));
+  EXPECT_EQ(r.code, 0);
+  return r;
+}
+
+// The axial beam is symmetric at every wavelength; the tables agree with single traced rays.
+TEST(Aberration, AxialSymmetryAndSingleTracedRays) {
+  buildSinglet(10.0);
+  calculate();
   EXPECT_NEAR(transverse(0, 0)[4], 0.0, 1e-15);
   for (int w = 0; w < 3; ++w) {
     const std::vector<double> t = transverse(w, 0), la = longitudinal(w), wv = wave(w, 0);
@@ -137,6 +130,20 @@ TEST(Aberration, AxialBeamIsSymmetricForEveryWavelength) {
       EXPECT_NEAR(t[k] - t[4], -(t[8 - k] - t[4]), 1e-12) << w << " " << k;
       EXPECT_NEAR(la[k], la[8 - k], 1e-9) << w << " " << k;
       EXPECT_NEAR(wv[k], wv[8 - k], 1e-7) << w << " " << k;
+    }
+  }
+  const double omega = 0.05;  // the singlet's field angle
+  for (int field : {0, 2, 4}) {
+    // Field points sit evenly in the tangent of the field angle, i.e. in image height.
+    const double f = std::atan(std::sqrt(field / 4.0) * std::tan(omega)) / omega;
+    const double chiefY = trace(f, 0, 0).y;
+    const std::vector<double> t = transverse(0, field);
+    for (int k = 0; k < 9; ++k) {
+      const Traced ray = trace(f, kPupil[k], 0);
+      EXPECT_NEAR(t[k], ray.y - chiefY, 1e-12) << field << " " << k;
+      if (field == 0 && k != 4) {
+        EXPECT_NEAR(longitudinal(0)[k], t[k] * ray.Z / ray.Y, 1e-9);
+      }
     }
   }
 }
@@ -156,10 +163,9 @@ double exactCrossingFromFocus(double R, double d, double n, double h) {
 }
 
 TEST(Aberration, RimLongitudinalValueMatchesTheExactAxisCrossing) {
-  const double R = 51.5, d = 5.0, n = 1.5168, r = 10.0;
-  buildSinglet(R, d, r, {0.5876}, {n});
-  EXPECT_OK(ZELT_Calc_Paraxial());
-  EXPECT_OK(ZELT_Calc_Aberration());
+  const double R = kRadius, d = kThickness, n = 1.5168, r = 10.0;
+  buildSinglet(r, {0.5876}, {n});
+  calculate();
   const std::vector<double> la = longitudinal(0);
   // The value is the distance from the crossing forward to the image plane.
   EXPECT_NEAR(la[0], -exactCrossingFromFocus(R, d, n, r), 1e-9);
@@ -168,9 +174,8 @@ TEST(Aberration, RimLongitudinalValueMatchesTheExactAxisCrossing) {
 }
 
 TEST(Aberration, SmallAperturesScaleAsThirdOrderTheory) {
-  buildSinglet(51.5, 5.0, 0.5, {0.5876}, {1.5168});
-  EXPECT_OK(ZELT_Calc_Paraxial());
-  EXPECT_OK(ZELT_Calc_Aberration());
+  buildSinglet(0.5, {0.5876}, {1.5168});
+  calculate();
   const std::vector<double> la = longitudinal(0), t = transverse(0, 0);
   for (int k : {1, 2, 3}) {
     const double rho = kPupil[k];
@@ -179,43 +184,9 @@ TEST(Aberration, SmallAperturesScaleAsThirdOrderTheory) {
   }
   // Halving the aperture: a quarter of the longitudinal, an eighth of the transverse value.
   EXPECT_OK(ZELT_Stop_Set(0.25, 'p'));
-  EXPECT_OK(ZELT_Calc_Paraxial());
-  EXPECT_OK(ZELT_Calc_Aberration());
+  calculate();
   EXPECT_NEAR(longitudinal(0)[0] / la[0], 0.25, 1e-3);
   EXPECT_NEAR(transverse(0, 0)[0] / t[0], 0.125, 1e-3);
-}
-
-struct Traced {
-  double x = 0, y = 0, z = 0, X = 0, Y = 0, Z = 0, L = 0;
-  int code = -1, node = -1;
-};
-
-Traced trace(double fy, double py, int w) {
-  Traced r;
-  EXPECT_OK(
-      ZELT_Ray_Trace(0, fy, 0, py, w, &r.x, &r.y, &r.z, &r.X, &r.Y, &r.Z, &r.L, &r.code, &r.node));
-  EXPECT_EQ(r.code, 0);
-  return r;
-}
-
-TEST(Aberration, TablesAgreeWithSingleTracedRays) {
-  const double omega = 0.05;
-  buildSinglet(51.5, 5.0, 10.0, kWaves, kBk7);
-  EXPECT_OK(ZELT_Calc_Paraxial());
-  EXPECT_OK(ZELT_Calc_Aberration());
-  for (int field : {0, 2, 4}) {
-    // Field points sit evenly in the tangent of the field angle, i.e. in image height.
-    const double f = std::atan(std::sqrt(field / 4.0) * std::tan(omega)) / omega;
-    const double chiefY = trace(f, 0, 0).y;
-    const std::vector<double> t = transverse(0, field);
-    for (int k = 0; k < 9; ++k) {
-      const Traced ray = trace(f, kPupil[k], 0);
-      EXPECT_NEAR(t[k], ray.y - chiefY, 1e-12) << field << " " << k;
-      if (field == 0 && k != 4) {
-        EXPECT_NEAR(longitudinal(0)[k], t[k] * ray.Z / ray.Y, 1e-9);
-      }
-    }
-  }
 }
 
 // A plane in air in front of the stop bends no ray and must not disturb the neighbouring rays
@@ -223,9 +194,8 @@ TEST(Aberration, TablesAgreeWithSingleTracedRays) {
 TEST(Aberration, PlaneInAirInFrontOfTheLensChangesNothing) {
   std::vector<std::vector<double>> tables[2];
   for (bool leadingPlane : {false, true}) {
-    buildSinglet(51.5, 5.0, 10.0, kWaves, kBk7, leadingPlane);
-    EXPECT_OK(ZELT_Calc_Paraxial());
-    EXPECT_OK(ZELT_Calc_Aberration());
+    buildSinglet(10.0, kWaves, kBk7, leadingPlane);
+    calculate();
     for (int field = 0; field < 5; ++field)
       for (int w = 0; w < 3; ++w) {
         tables[leadingPlane].push_back(wave(w, field));
@@ -239,56 +209,48 @@ TEST(Aberration, PlaneInAirInFrontOfTheLensChangesNothing) {
     }
 }
 
+// Contains `part`: the messages name what is missing and how to mend it.
+#define EXPECT_MESSAGE(status, part) EXPECT_NE(errorText(status).find(part), std::string::npos)
+
 TEST(Aberration, RefusesWhatItCannotComputeWithClearMessages) {
   std::vector<double> row{7.0};
-  EXPECT_OK(ZELT_System_Create_Base());
-  EXPECT_OK(ZELT_System_Append_Surface());
-  EXPECT_NE(messageOf(ZELT_Calc_Aberration()).find("no aperture stop"), std::string::npos);
+  EXPECT_OK(zelt_test::buildSystem(1));
+  EXPECT_MESSAGE(ZELT_Calc_Aberration(), "no aperture stop");
 
-  buildSinglet(51.5, 5.0, 10.0, kWaves, kBk7);
-  EXPECT_NE(messageOf(ZELT_Calc_Aberration()).find("run the paraxial calculation"),
-            std::string::npos);
+  buildSinglet(10.0);
+  EXPECT_MESSAGE(ZELT_Calc_Aberration(), "run the paraxial calculation");
   EXPECT_OK(ZELT_Calc_Paraxial());
   EXPECT_OK(ZELT_Source_Append_Wave(0.7, 1));
-  EXPECT_NE(messageOf(ZELT_Calc_Aberration()).find("paraxial"), std::string::npos);
+  EXPECT_MESSAGE(ZELT_Calc_Aberration(), "paraxial");
 
-  buildSinglet(51.5, 5.0, 10.0, kWaves, kBk7);
+  buildSinglet(10.0);
   EXPECT_OK(ZELT_Image_Set_Type(false));
   EXPECT_OK(ZELT_Calc_Paraxial());
-  EXPECT_NE(messageOf(ZELT_Calc_Aberration()).find("afocal"), std::string::npos);
+  EXPECT_MESSAGE(ZELT_Calc_Aberration(), "afocal");
   // No table survives a refused calculation.
-  EXPECT_NE(messageOf(ZELT_Aberration_Get_Wave_Aberration(0, 0, row)).find("No aberration"),
-            std::string::npos);
+  EXPECT_MESSAGE(ZELT_Aberration_Get_Wave_Aberration(0, 0, row), "No aberration");
   EXPECT_EQ(row, std::vector<double>{7.0});
 
   // An aperture wider than the sphere: the rim ray misses, its message is the status.
-  buildSinglet(51.5, 5.0, 60.0, kWaves, kBk7);
+  buildSinglet(60.0);
   EXPECT_OK(ZELT_Calc_Paraxial());
-  EXPECT_EQ(messageOf(ZELT_Calc_Aberration()), "Missing On Surface");
+  EXPECT_EQ(errorText(ZELT_Calc_Aberration()), "Missing On Surface");
   EXPECT_NE(ZELT_Aberration_Get_Transverse_Aberration(0, 0, row), 0);
   EXPECT_EQ(row, std::vector<double>{7.0});
 }
 
+// Out-of-range indices are refused, and with the main wavelength the longest only it is computed.
 TEST(Aberration, TablesHoldTheWavelengthsUpToTheFirstLongestOne) {
-  buildSinglet(51.5, 5.0, 10.0, kWaves, kBk7);
-  EXPECT_OK(ZELT_Calc_Paraxial());
-  EXPECT_OK(ZELT_Calc_Aberration());
+  buildSinglet(10.0);
+  calculate();
   std::vector<double> row{7.0};
-  EXPECT_OK(ZELT_Aberration_Get_Longitudinale_Aberration(2, row));
   EXPECT_NE(ZELT_Aberration_Get_Transverse_Aberration(3, 0, row), 0);
   EXPECT_NE(ZELT_Aberration_Get_Transverse_Aberration(0, 5, row), 0);
-  EXPECT_NE(messageOf(ZELT_Aberration_Get_Wave_Aberration(0, -1, row)).find("Field index -1"),
-            std::string::npos);
-  // The main wavelength being the longest, only it is computed.
-  buildSinglet(51.5, 5.0, 10.0, {0.6563, 0.4861, 0.5876}, {1.5143, 1.5224, 1.5168});
-  EXPECT_OK(ZELT_Calc_Paraxial());
-  EXPECT_OK(ZELT_Calc_Aberration());
-  row = {7.0};
-  EXPECT_OK(ZELT_Aberration_Get_Wave_Aberration(0, 4, row));
-  EXPECT_EQ(row.size(), 9u);
-  row = {7.0};
-  EXPECT_NE(messageOf(ZELT_Aberration_Get_Wave_Aberration(1, 0, row)).find("Wavelength index 1"),
-            std::string::npos);
+  EXPECT_MESSAGE(ZELT_Aberration_Get_Wave_Aberration(0, -1, row), "Field index -1");
+  buildSinglet(10.0, {0.6563, 0.4861, 0.5876}, {1.5143, 1.5224, 1.5168});
+  calculate();
+  EXPECT_EQ(wave(0, 4).size(), 9u);
+  EXPECT_MESSAGE(ZELT_Aberration_Get_Wave_Aberration(1, 0, row), "Wavelength index 1");
   EXPECT_EQ(row, std::vector<double>{7.0});
 }
 
