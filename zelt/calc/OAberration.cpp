@@ -1,8 +1,8 @@
 #include "zelt/calc/OAberration.h"
 
 #include <algorithm>
-#include <cstddef>
 #include <cmath>
+#include <cstddef>
 #include <stdexcept>
 #include <string>
 
@@ -196,18 +196,10 @@ void OAberration::resizeTables() {
   longitudinalRows.assign(nw, std::vector<double>(np, 0.0));
 }
 
-double OAberration::stopSize(int w) const {
-  const OStop& stop = *system_->stop();
-  const OParaxial& p = system_->paraxial;
-  if (stop.type == 'z') return std::fabs(p.V[w]) * stop.size;
-  if (stop.type == 'd') return stop.size / std::fabs(p.Inv[w]);
-  return stop.size;
-}
-
 void OAberration::traceGridRay(int i, int w, int j) {
   const OAxisSystem& sys = *system_;
   const std::size_t n = sys.surfaceCount();
-  const double r = stopSize(w);
+  const double r = stopRadius(*sys.stop(), sys.paraxial, w);
   OPath<ODiffRealRay>& path = beam.paths[i][w][j];
   path.L = 0.0;
   path.rays.resize(n + 2);

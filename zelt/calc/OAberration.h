@@ -81,7 +81,6 @@ class OAberration {
  private:
   void sample();
   void resizeTables();
-  double stopSize(int w) const;
   void traceGridRay(int i, int w, int j);
   void fillTransverseAndLongitudinal();
   void fillWave();

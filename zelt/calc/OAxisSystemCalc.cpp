@@ -54,6 +54,12 @@ double signedIndex(const OGuide* gap, int w) {
   return n * gap->sign;
 }
 
+double stopRadius(const OStop& stop, const OParaxial& paraxial, int w) {
+  if (stop.type == 'z') return std::fabs(paraxial.V[w]) * stop.size;
+  if (stop.type == 'd') return stop.size / std::fabs(paraxial.Inv[w]);
+  return stop.size;
+}
+
 double indexRatio(const ONode& node, int w) {
   return signedIndex(node.in, w) / signedIndex(node.out, w);
 }

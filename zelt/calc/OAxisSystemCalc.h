@@ -55,6 +55,10 @@ class OAxisSystemCalc {
 // that has not been given a medium is air.
 double signedIndex(const OGuide* gap, int w);
 
+// Returns the aperture that start rays are built from at wavelength w: the stop's own size, or
+// its image-side size ('z') or diameter ('d') carried over through the paraxial record.
+double stopRadius(const OStop& stop, const OParaxial& paraxial, int w);
+
 // Returns (n s)/(n' s') of the gaps before and after a surface node.
 double indexRatio(const ONode& node, int w);
 

@@ -8,6 +8,8 @@
 #include <stdexcept>
 #include <vector>
 
+#include "zelt/calc/OAxisSystemCalc.h"
+
 namespace zelt {
 namespace {
 
@@ -35,13 +37,11 @@ class OsmChain {
   static int deciding(int j) { return j == 0 ? 1 : j; }
 
   // True when surface j has index exactly 1 on both sides at the main wavelength.
-  bool airAir(int j) const { return signedIndex(gap(j - 1)) == 1.0 && signedIndex(gap(j)) == 1.0; }
-
- private:
-  static double signedIndex(const OGuide& gap) {
-    return (gap.medium ? gap.medium->index(0) : 1.0) * gap.sign;
+  bool airAir(int j) const {
+    return signedIndex(&gap(j - 1), 0) == 1.0 && signedIndex(&gap(j), 0) == 1.0;
   }
 
+ private:
   std::vector<const ONode*> surfaces_;
   std::vector<const OGuide*> gaps_;
 };
@@ -144,10 +144,7 @@ void writeBeam(const OsmChain& chain, const OAxisSystem& system, std::ostream& o
   out << (p.SP[0] == 0.0 ? std::string("0\n1") : "1\n" + number(p.SP[0])) << "\n";
   out << (object.finite ? number(object.h) : angleText(object.h)) << "\n";
   const OStop* stop = system.stop();
-  double r = stop ? stop->size : 0.0;
-  if (stop && stop->type == 'z') r = std::abs(p.V[0]) * stop->size;
-  if (stop && stop->type == 'd') r = stop->size / std::abs(p.Inv[0]);
-  out << number(r) << "\n";
+  out << number(stop ? stopRadius(*stop, p, 0) : 0.0) << "\n";
   int stopSurface = -1;
   double stopDistance = 0.0;
   if (const auto* aperture = dynamic_cast<const OApertureStop*>(stop); aperture && aperture->node) {
