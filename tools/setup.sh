@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing (Debian 12, as root or through sudo), builds, and then
 #   run   opens the main window doublet_synth (the batch tool when built without Qt), or
-#   test  runs every test, in a plain build and again under AddressSanitizer and UBSan.
+#   test  runs every test, in a plain build and again under AddressSanitizer and UBSan, builds the
+#         Release configuration a user gets and runs its tests; warnings are errors throughout.
 set -euo pipefail
 mode=${1:-run}
 cd "$(dirname "$0")/.."
@@ -19,7 +20,7 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 jobs=$(nproc)
-build() {  # build DIR [cmake options...]
+build() {  # build DIR [cmake options...]; a later -DCMAKE_BUILD_TYPE wins
   local dir=$1; shift
   cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
   cmake --build "$dir" -j "$jobs"
@@ -35,10 +36,13 @@ case "$mode" in
     ;;
   test)
     export QT_QPA_PLATFORM=offscreen
-    build build -DZELT_BUILD_BENCH=ON
+    build build -DZELT_BUILD_BENCH=ON -DZELT_WERROR=ON
     ctest --test-dir build --output-on-failure -j "$jobs"
-    build build-sanitize -DZELT_SANITIZE=ON
+    build build-sanitize -DZELT_SANITIZE=ON -DZELT_WERROR=ON
     ctest --test-dir build-sanitize --output-on-failure -j "$jobs"
+    # The optimiser of a Release build sees (and warns about) more than RelWithDebInfo does.
+    build build-release -DCMAKE_BUILD_TYPE=Release -DZELT_WERROR=ON
+    ctest --test-dir build-release --output-on-failure -j "$jobs"
     ;;
   *)
     echo "usage: $0 run|test" >&2
