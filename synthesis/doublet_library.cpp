@@ -35,6 +35,10 @@ void setGlass(int surface, const GlassRecord& glass, double index0, double lambd
               double lambdaMax) {
   check(ZELT_Surface_Set_And_Create_Glass(
       surface, glass.name, {index0, glass.index(lambdaMin), glass.index(lambdaMax)}));
+  // The catalog's nd and νd go into the lens file for programs that lack the glass.
+  if (glass.nd >= 1.0 && glass.vd > 0.0) {
+    check(ZELT_Surface_Set_Glass_Nd_Vd(surface, glass.nd, glass.vd));
+  }
 }
 
 // The final ray of one trace; NaN coordinates when the ray was lost on the way.

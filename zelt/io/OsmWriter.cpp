@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "zelt/calc/OAxisSystemCalc.h"
+#include "zelt/io/WriteGuard.h"
 
 namespace zelt {
 namespace {
@@ -145,6 +146,7 @@ void writeBeam(const OsmChain& chain, const OAxisSystem& system, std::ostream& o
   const OObject& object = *system.object();
   const OParaxial& p = system.paraxial;
   if (p.SP.empty() || p.V.empty() || p.Inv.empty()) fail("the paraxial calculation has not run");
+  if (!std::isfinite(p.SP[0])) fail("the paraxial image distance is not a finite number");
   if (object.finite) {
     out << "1\n" << number(object.S) << "\n";
   } else {
@@ -220,6 +222,7 @@ void writeOsm(OAxisSystem& system, std::ostream& out) {
   if (!system.object() || !system.image() || !system.source()) {
     fail("the system is empty (no object, image or source)");
   }
+  requireFiniteSystem(system, "Write OSM Error: ");
   system.refreshMedia();
   const OsmChain chain(system);
   if (chain.count() == 0) fail("the system has no surfaces");
@@ -231,11 +234,9 @@ void writeOsm(OAxisSystem& system, std::ostream& out) {
 }
 
 void writeOsmFile(OAxisSystem& system, const std::string& path) {
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  if (!file) fail("cannot open file " + path);
-  writeOsm(system, file);
-  file.close();
-  if (!file) fail("cannot write file " + path);
+  std::ostringstream text;
+  writeOsm(system, text);
+  replaceFileContents(path, text.str(), "Write OSM Error: ");
 }
 
 }  // namespace zelt

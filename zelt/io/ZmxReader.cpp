@@ -1,6 +1,7 @@
 #include "zelt/io/ZmxReader.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <memory>
 #include <numbers>
@@ -136,6 +137,7 @@ bool readSurfaceLine(const ZmxLine& line, ZmxSurfaceRecord& s) {
   } else if (k == "DIAM") {
     const std::vector<double> numbers = line.leadingValues();
     if (!numbers.empty()) s.semiHeight = numbers.front();
+    if (numbers.size() > 1) s.diameterKind = numbers[1];
   } else if (k == "GLAS") {
     s.glass = line.values().empty() ? std::string() : std::string(line.values().front());
     s.mirror = s.glass == "MIRROR";
@@ -309,21 +311,35 @@ void planFields(const ZmxDocument& doc, SystemPlan& plan, int fields) {
   plan.vignetHalf = doc.vignetHalf;
 }
 
-// The loaded catalogs a GCAT line names: a name that no loaded catalog bears exactly stands for
-// every loaded catalog whose name starts with it, as makers ship catalogs under dated file names.
+// True when `text` starts with `prefix`, letters compared without regard to case.
+bool startsWithAnyCase(std::string_view text, std::string_view prefix) {
+  if (prefix.size() > text.size()) return false;
+  return std::equal(prefix.begin(), prefix.end(), text.begin(), [](char a, char b) {
+    return std::toupper(static_cast<unsigned char>(a)) ==
+           std::toupper(static_cast<unsigned char>(b));
+  });
+}
+
+bool equalAnyCase(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && startsWithAnyCase(a, b);
+}
+
+// The loaded catalogs a GCAT line names, without regard to case as lens programs match them: a
+// name that no loaded catalog bears stands for every loaded catalog whose name starts with it,
+// as makers ship catalogs under dated file names.
 std::vector<std::string> catalogsToSearch(const std::vector<std::string>& named,
                                           const OGlassStore& store) {
   std::vector<std::string> result;
   auto add = [&result](const std::string& name) {
     if (std::find(result.begin(), result.end(), name) == result.end()) result.push_back(name);
   };
+  const auto& loaded = store.catalogs();
   for (const std::string& name : named) {
-    const auto& loaded = store.catalogs();
-    const bool exact =
-        std::any_of(loaded.begin(), loaded.end(), [&](const auto& c) { return c->name == name; });
-    if (exact) add(name);
-    for (const auto& c : loaded)
-      if (!exact && c->name.starts_with(name)) add(c->name);
+    const bool exact = std::any_of(loaded.begin(), loaded.end(),
+                                   [&](const auto& c) { return equalAnyCase(c->name, name); });
+    for (const auto& c : loaded) {
+      if (exact ? equalAnyCase(c->name, name) : startsWithAnyCase(c->name, name)) add(c->name);
+    }
   }
   return result;
 }
@@ -405,12 +421,15 @@ void planImage(const ZmxDocument& doc, SystemPlan& plan) {
       image.solveToParaxialFocus || (records.size() > 2 && last.solveToParaxialFocus);
   if (plan.imageFinite && plan.fieldOnObject && image.semiHeight)
     plan.imageSize = *image.semiHeight;
-  // Without a semi-diameter, the full field of an object at infinity in a system without zones
-  // goes where the synthesis program keeps its design field: the size of the finite image.
+  // Without a semi-diameter (or with an automatic zero), the full field of an object at infinity
+  // in a system without zones is the synthesis program's design field: it keeps it in the size
+  // of the finite image and traces it as the negative object angle, so it goes to both.
+  const bool noImageSize =
+      !image.semiHeight || (*image.semiHeight == 0.0 && image.diameterKind == 0.0);
   if (plan.zoneless && plan.fieldOnObject && !plan.objectFinite && plan.imageFinite &&
-      !image.semiHeight) {
+      noImageSize) {
     plan.imageSize = plan.objectSize;
-    plan.objectSize = 0.0;
+    plan.objectSize = -plan.objectSize;
   }
   if (plan.imageFromParaxial || records.size() < 3) return;
   const double d = last.distanceInfinite ? 0.0 : last.distance.value_or(0.0);

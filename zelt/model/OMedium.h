@@ -73,6 +73,8 @@ class OHMedium : public OMedium {
   void transfer(ORealRay& ray, const OElement& surface, ORayCalc& calc) const override;
 
   std::vector<double> indices;  // one per source wavelength, in the source's order
+  double nd = 0.0;              // the glass's nd and νd when given (lens files name them);
+  double vd = 0.0;              // 0 when unknown
 };
 
 /// Catalog glass: dispersion formula, its coefficients and the range of validity.
