@@ -10,7 +10,7 @@
 #include <stdexcept>
 
 #include "synthesis/doublet_synthesis.h"
-#include "zelt/api/zelt_api.h"
+#include "zelt_api/zelt_api.h"
 
 namespace synthesis {
 namespace {

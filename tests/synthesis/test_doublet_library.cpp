@@ -8,7 +8,7 @@
 
 #include "synthesis/doublet_calculation.h"
 #include "tests/support/SynthesisSupport.h"
-#include "zelt/api/zelt_api.h"
+#include "zelt_api/zelt_api.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "zelt/api/ApiStatus.h"
-#include "zelt/api/zelt_api.h"
 #include "zelt/geom/GEllipse.h"
+#include "zelt_api/zelt_api.h"
 
 using zelt::OApiState;
 using zelt::runStatus;
