@@ -7,7 +7,8 @@ set -euo pipefail
 mode=${1:-run}
 cd "$(dirname "$0")/.."
 
-packages=(cmake g++ make pkg-config libgtest-dev libbenchmark-dev qtbase5-dev libqcustomplot-dev libcli11-dev nlohmann-json3-dev)
+# dpkg-dev: dpkg-shlibdeps, with which cpack works out the Debian package's dependencies.
+packages=(cmake g++ make pkg-config dpkg-dev libgtest-dev libbenchmark-dev qtbase5-dev libqcustomplot-dev libcli11-dev nlohmann-json3-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -43,6 +44,8 @@ case "$mode" in
     # The optimiser of a Release build sees (and warns about) more than RelWithDebInfo does.
     build build-release -DCMAKE_BUILD_TYPE=Release -DZELT_WERROR=ON
     ctest --test-dir build-release --output-on-failure -j "$jobs"
+    # The Debian package a user installs (build-release/doublet-synth_*.deb).
+    (cd build-release && cpack -G DEB)
     ;;
   *)
     echo "usage: $0 run|test" >&2
