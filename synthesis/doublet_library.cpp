@@ -3,6 +3,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <filesystem>
 #include <fstream>
 #include <limits>
 #include <numbers>
@@ -96,9 +97,17 @@ void stateConditions(const std::string& path, const GlassEnvironment& environmen
     text << conditionLine(line, environment) << (crlf ? "\r\n" : "\n");
   }
   in.close();
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  // Through a file beside it, renamed over it: a failed write leaves the library's file whole.
+  const std::string partial = path + ".partial";
+  std::ofstream out(partial, std::ios::binary | std::ios::trunc);
   out << text.str();
-  if (!out) throw std::runtime_error("Write ZMX Error: cannot write file " + path);
+  out.close();
+  std::error_code error;
+  if (out) std::filesystem::rename(partial, path, error);
+  if (!out || error) {
+    std::filesystem::remove(partial, error);
+    throw std::runtime_error("Write ZMX Error: cannot write file " + path);
+  }
 }
 
 }  // namespace

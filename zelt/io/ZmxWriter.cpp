@@ -228,6 +228,18 @@ void writeFields(const WriteContext& ctx, ZmxLines& z) {
   z << "\n";
 }
 
+// The conditions a glass read from a lens file keeps (see the reader) go back into the file;
+// otherwise the caller's.
+ZmxConditions conditionsOfGlasses(const OSystem& system, const ZmxConditions& given) {
+  for (const ONode* node = system.object(); node && node != system.image(); node = node->next()) {
+    const auto* glass = node->out ? dynamic_cast<const OAMedium*>(node->out->medium) : nullptr;
+    if (glass && (glass->temperature || glass->pressure != 1.0)) {
+      return {glass->temperature.value_or(given.temperature), glass->pressure};
+    }
+  }
+  return given;
+}
+
 // The temperature and air pressure the indices belong to, in both dialects of the format.
 void writeConditions(const WriteContext& ctx, ZmxLines& z) {
   const ZmxConditions& c = ctx.conditions;
@@ -426,6 +438,7 @@ ZmxText zmxText(const OSystem& system, const std::string& catalog,
                    {},
                    false,
                    {}};
+  ctx.conditions = conditionsOfGlasses(system, conditions);
   ctx.fieldInImageSize = designFieldInImageSize(ctx);
   ctx.fields = fileFields(ctx);
   ZmxLines z;

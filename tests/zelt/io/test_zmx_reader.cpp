@@ -166,6 +166,9 @@ TEST(ZmxReader, BrokenFilesAreRefusedAndLeaveTheSystemAlone) {
       {"huge_counts.zmx", "Read ZMX Error: FTYP gives a bad number of fields"},
       {"missing_waves.zmx", "Read ZMX Error: FTYP announces 3 wavelengths, the file gives 1"},
       {"unknown_glass.zmx", "NoMediumFound:UNOBTAINIUM"},
+      {"negative_pressure.zmx",
+       "Read ZMX Error: line 9: ENVD: the temperature must be at least -273.15 °C and the "
+       "pressure a finite number of at least 0 atm"},
   };
   for (const auto& [file, message] : cases) {
     SCOPED_TRACE(file);
