@@ -27,6 +27,7 @@ Language systemLanguage() {
 }
 
 bool setLanguage(Language language) {
+  Q_INIT_RESOURCE(translations);  // the translation lives in this static library
   QCoreApplication::removeTranslator(&windowTranslator());
   QCoreApplication::removeTranslator(&qtTranslator());
   g_language = language;

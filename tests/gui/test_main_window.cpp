@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -92,6 +93,23 @@ const synthesis::DoubletResult& resultOfRow(DQtSynthesis& w, int row) {
       table(w)->item(row, kGlass2Column)->text().toStdString());
 }
 
+/// Opens the preferences, unchecks column `key` and closes the dialog with OK or "Отмена".
+void uncheckColumn(DQtSynthesis& w, const QString& key, bool ok) {
+  QTimer::singleShot(50, [key, ok] {
+    QWidget* dialog = QApplication::activeModalWidget();
+    QVERIFY(dialog);
+    auto* list = dialog->findChild<QListWidget*>(QStringLiteral("m_LW_Columns"));
+    for (int i = 0; i < list->count(); ++i) {
+      if (list->item(i)->data(Qt::UserRole).toString() == key) {
+        list->item(i)->setCheckState(Qt::Unchecked);
+      }
+    }
+    const char* button = ok ? "okButton" : "cancelButton";
+    QTest::mouseClick(dialog->findChild<QPushButton*>(QLatin1String(button)), Qt::LeftButton);
+  });
+  click(w, "m_PB_Edit");
+}
+
 bool fitsSmallScreen(DQtSynthesis& w) {
   return w.minimumSizeHint().width() <= 1600 && w.minimumSizeHint().height() <= 1000;
 }
@@ -106,6 +124,7 @@ class TestMainWindow : public QObject {
   void unplottableGlassesStillListed();
   void clickAfterSortingShowsThatDoubletThenFailureEmptiesAll();
   void badCatalogThenEnterCopyAndZmxSave();
+  void laptopScreenColumnPreferencesAndLanguage();
 };
 
 void TestMainWindow::startsSafeThenMergedCatalogsFillTheTable() {
@@ -294,6 +313,50 @@ void TestMainWindow::badCatalogThenEnterCopyAndZmxSave() {
   const QByteArray gcatLine = text.mid(gcat, text.indexOf('\n', gcat) - gcat);
   QVERIFY2(gcatLine.contains("SAMPLE_GLASSES") && gcatLine.contains("OHARA"), gcatLine.data());
   QVERIFY(text.contains("GLAS N-BK7") && text.contains("GLAS S-TIM2"));
+}
+
+void TestMainWindow::laptopScreenColumnPreferencesAndLanguage() {
+  // A 1366 × 768 screen less a title bar: everything reachable, eight rows in sight.
+  DQtSynthesis w;
+  w.resize(1366, 720);
+  w.show();
+  QVERIFY(w.minimumSizeHint().width() <= 1366 && w.minimumSizeHint().height() <= 720);
+  QVERIFY(w.loadSampleCatalog());
+  QVERIFY(child<QLabel>(w, "m_LB_GlassCatalog")->text().startsWith(QStringLiteral("Пример")));
+  child<QComboBox>(w, "m_CB_GlassCount")->setCurrentText(QStringLiteral("12"));
+  click(w, "m_PB_Calc");
+  QTableWidget* t = table(w);
+  QVERIFY(t->rowCount() >= 8);
+  QVERIFY(t->rowAt(t->viewport()->height() - 1) >= 7 || t->rowAt(t->viewport()->height() - 1) < 0);
+  for (const char* name : {"m_PB_Calc", "m_PB_ZMX", "m_PB_Edit", "m_PB_Language"}) {
+    auto* button = child<QPushButton>(w, name);
+    QVERIFY2(w.rect().contains(QRect(button->mapTo(&w, QPoint()), button->size())), name);
+  }
+
+  // The column preferences: "Отмена" changes nothing, OK hides the column, also in the copy.
+  const int coma =
+      int(std::find_if(resultColumns().begin(), resultColumns().end(),
+                       [](const ResultColumn& c) { return c.key == std::string("coma"); }) -
+          resultColumns().begin());
+  uncheckColumn(w, QStringLiteral("coma"), false);
+  QVERIFY(!t->isColumnHidden(coma));
+  uncheckColumn(w, QStringLiteral("coma"), true);
+  QVERIFY(t->isColumnHidden(coma));
+  t->selectRow(0);
+  t->setFocus();
+  QTest::keyClick(t, Qt::Key_C, Qt::ControlModifier);
+  const QString copied = QApplication::clipboard()->text();
+  QVERIFY(!copied.contains(QStringLiteral("кома")) && copied.contains(QStringLiteral("вторичный")));
+
+  // English and back at any time; the hidden column stays hidden.
+  click(w, "m_PB_Language");
+  QTRY_COMPARE(w.windowTitle(), QStringLiteral("Cemented doublet synthesis"));
+  QCOMPARE(child<QPushButton>(w, "m_PB_Calc")->text(), QStringLiteral("Calculate"));
+  QCOMPARE(t->horizontalHeaderItem(kGlass1Column)->text(), QStringLiteral("glass 1"));
+  QVERIFY(t->isColumnHidden(coma) && t->rowCount() >= 8);
+  click(w, "m_PB_Language");
+  QTRY_COMPARE(w.windowTitle(), QStringLiteral("Синтез склеенного компонента"));
+  QCOMPARE(t->horizontalHeaderItem(kGlass1Column)->text(), QStringLiteral("стекло 1"));
 }
 
 QTEST_MAIN(TestMainWindow)
