@@ -59,6 +59,7 @@ void runCalculation(DoubletSynthesis& core, const CalculationInputs& in) {
   const std::string glass2 = in.mode == SearchMode::Pair ? in.glass2 : std::string();
   core.synthesize(in.C, in.P, in.W, count, in.statuses, in.ranges, in.indexFilter, in.abbeFilter,
                   glass1, glass2);
+  if (core.results.empty()) throw std::runtime_error(core.emptySearchReason);
   core.prepareDesigns(in.design);
   core.computeDesigns(in.focus, in.lambda0, in.W);
 }

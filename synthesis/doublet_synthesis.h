@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "synthesis/glass_catalog.h"
+#include "synthesis/glass_filter.h"
 
 namespace synthesis {
 
@@ -89,12 +90,6 @@ const std::array<double, 5>& pupilZones();
 /// Returns the proposed axial lens thickness [mm] for pupil diameter `d` [mm] (0: no proposal).
 double defaultThickness(double d);
 
-/// Glass statuses admitted to a search, indexed by GlassStatus.
-using StatusFlags = std::array<bool, kGlassStatusCount>;
-
-/// Index minimum, index maximum, Abbe minimum, Abbe maximum.
-using FilterRanges = std::array<double, 4>;
-
 /// What the main window gives every result before its design.
 struct DesignInputs {
   double crownThickness = 5.0;   ///< lens of larger Abbe number [mm]
@@ -117,13 +112,21 @@ class DoubletSynthesis {
   double chromatic = 0.0;
   std::string catalogPath;
   GlassCatalog catalog;
+  /// Filter steps that run after the built-in ones (status, wavelength range, dispersion,
+  /// index and Abbe ranges), in this order.
+  std::vector<GlassFilterStep> extraFilterSteps;
+  /// Glasses that every filter step of the last search received and left.
+  std::vector<FilterStepCount> filterCounts;
+  /// Why the last search added no doublet; empty when it added some.
+  std::string emptySearchReason;
 
   /// Reads the AGF file at catalogPath into the catalog.
   void readAgfCatalog();
 
   /// Searches the pairs nearest the target P0 = P − 0.85·(W − 0.14)² and appends them to results.
   /// `count` pairs are taken from each side of the target in each lens order; a non-empty
-  /// glass1Name keeps the pairs with that glass, both names keep that one pair.
+  /// glass1Name keeps the pairs with that glass, both names keep that one pair. A search that
+  /// adds nothing says why in emptySearchReason.
   void synthesize(double C, double P, double W, int count, const StatusFlags& statusFlags,
                   const FilterRanges& ranges, bool indexFilterOn, bool abbeFilterOn,
                   const std::string& glass1Name, const std::string& glass2Name);
@@ -150,6 +153,9 @@ inline constexpr const char* kTargetOutOfRange =
 inline constexpr const char* kWindowDoesNotFit =
     "Невозможно подобрать такое количество пар стекол для заданных параметров P,W,C.Попробуйте "
     "уменьшить количество стекол для анализа.";
+/// Returns the message of a target P0 outside the list's P0 from `smallest` to `largest`.
+std::string targetOutOfRangeMessage(double target, double smallest, double largest);
+
 inline constexpr const char* kResultNotFound = "Склейка с такими стеклами не найдена";
 
 }  // namespace synthesis
