@@ -4,6 +4,8 @@
 #include <stdexcept>
 #include <vector>
 
+#include "synthesis/design_input_check.h"
+
 namespace synthesis {
 namespace {
 
@@ -49,6 +51,8 @@ const char* statusName(int status) {
 }
 
 void runCalculation(DoubletSynthesis& core, const CalculationInputs& in) {
+  // Inputs that cannot make a lens are refused before the old results are touched.
+  if (auto refusal = checkInputs(in)) throw std::invalid_argument(*refusal);
   core.results.clear();
   core.lambda0 = in.lambda0;
   core.lambdaMin = in.lambdaMin;
@@ -80,7 +84,10 @@ ResultSummary summarize(const DoubletResult& r) {
           zoneValue(r.chromatism, 0),
           zoneValue(r.secondarySpectrum, 0),
           traced ? r.coma : kNaN,
-          thermalRowValue(r)};
+          thermalRowValue(r),
+          r.edge1,
+          r.edge2,
+          r.edgesOk()};
 }
 
 }  // namespace synthesis

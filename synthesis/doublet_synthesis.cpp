@@ -271,12 +271,15 @@ void DoubletSynthesis::prepareDesigns(const DesignInputs& inputs) {
     r.fieldAngle = inputs.fieldAngle;
     r.glass1.environment = inputs.environment;
     r.glass2.environment = inputs.environment;
+    r.minEdge = inputs.minEdgeThickness;
+    r.fitEdges = inputs.fitEdgeThickness;
   }
 }
 
 void DoubletSynthesis::computeDesigns(double fPrime, double lambda0Design, double W) {
   for (DoubletResult& result : results) {
     result.computeRadii(chromatic, fPrime, lambda0Design, W);
+    if (result.fitEdges) result.fitEdgeThicknesses(chromatic, fPrime, lambda0Design, W);
     result.computeParameters();
     result.traceAberrations();
   }

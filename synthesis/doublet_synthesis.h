@@ -58,9 +58,21 @@ struct DoubletResult {
   std::vector<double> chromatism;                          ///< [mm] per pupil zone
   std::vector<double> secondarySpectrum;                   ///< [mm] per pupil zone
   double coma = 0.0;                                       ///< [mm]
+  double minEdge = 0.0;   ///< least edge thickness a lens may have [mm]
+  bool fitEdges = false;  ///< raise the axial thicknesses to give the least edge thickness
+  double edge1 = 0.0;     ///< edge thickness of the first lens at D/2 [mm]; NaN: no edge
+  double edge2 = 0.0;     ///< edge thickness of the second lens at D/2 [mm]; NaN: no edge
 
   /// Computes powers, paraxial angles and the three radii for back focal length `fPrime` [mm].
   void computeRadii(double C, double fPrime, double lambda0, double W);
+  /// Computes the edge thicknesses of both lenses at the pupil's semi-diameter.
+  void computeEdges();
+  /// Returns true when both lenses have an edge of at least minEdge.
+  bool edgesOk() const;
+  /// Raises each axial thickness to the least value (never below the given one) that gives an
+  /// edge of minEdge, redesigning the radii until thicknesses and radii agree to 1e-9 mm; a
+  /// lens without an edge keeps the given thicknesses.
+  void fitEdgeThicknesses(double C, double fPrime, double lambda0, double W);
   /// Computes the P, W, C that the designed angles really give.
   void computeParameters();
   /// Returns the thermal value V_d of the achromatic combination (1/°C).
@@ -87,16 +99,29 @@ std::string glassCatalogs(const DoubletResult& doublet);
 /// Returns the relative pupil zones of the aberration lists, from the axis to the rim.
 const std::array<double, 5>& pupilZones();
 
+/// Returns the sag [mm] of a sphere of radius `r` at height `h`; NaN when |r| < h.
+double sphereSag(double r, double h);
+
+/// Returns the edge thickness [mm] at height `h` of a lens of axial thickness `t` between the
+/// radii `front` and `back`: t − sag(front) + sag(back).
+double edgeThickness(double t, double front, double back, double h);
+
+/// Returns which lens of the doublet is thinner at the edge than its minimum and by how much,
+/// one line a lens; empty when both edges are thick enough.
+std::string edgeWarning(const DoubletResult& doublet);
+
 /// Returns the proposed axial lens thickness [mm] for pupil diameter `d` [mm] (0: no proposal).
 double defaultThickness(double d);
 
 /// What the main window gives every result before its design.
 struct DesignInputs {
-  double crownThickness = 5.0;   ///< lens of larger Abbe number [mm]
-  double flintThickness = 3.0;   ///< the other lens [mm]
-  double pupilDiameter = 20.0;   ///< [mm]
-  double fieldAngle = 5.0;       ///< [degrees]
-  GlassEnvironment environment;  ///< of both glasses
+  double crownThickness = 5.0;    ///< lens of larger Abbe number [mm]
+  double flintThickness = 3.0;    ///< the other lens [mm]
+  double pupilDiameter = 20.0;    ///< [mm]
+  double fieldAngle = 5.0;        ///< [degrees]
+  GlassEnvironment environment;   ///< of both glasses
+  double minEdgeThickness = 1.0;  ///< least edge thickness of a lens [mm]
+  bool fitEdgeThickness = false;  ///< raise the axial thicknesses to give that edge
 };
 
 /// The synthesis core: catalog, wavelengths, last search and its results.
