@@ -88,6 +88,10 @@ class DQtSynthesis : public QDialog {
   /// Returns the inputs when they can make a doublet; otherwise shows why and returns nothing.
   std::optional<synthesis::CalculationInputs> acceptedInputs();
   void fillResultTable();
+  /// Colours the number cells of a row whose lens is too thin at the edge; the tooltip says why.
+  void markThinEdge(int row, const QString& warning);
+  /// Shows under the table how many doublets are too thin at the edge.
+  void showEdgeCount();
   void clearResults();
   const synthesis::DoubletResult* selectedResult();
   void showSelected(const synthesis::DoubletResult& result);

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QHeaderView>
+#include <algorithm>
 #include <cmath>
 #include <exception>
 #include <stdexcept>
@@ -20,6 +21,7 @@ namespace {
 constexpr int kColumnCount = 15;
 const QColor kCrownColour(225, 229, 239);
 const QColor kFlintColour(163, 175, 208);
+const QColor kThinEdgeColour(255, 204, 153);  // a lens too thin at the edge to be made
 
 /// A number cell that sorts by its value, not by its text ("-2" before "-10" is wrong).
 class NumberItem : public QTableWidgetItem {
@@ -96,6 +98,8 @@ synthesis::CalculationInputs DQtSynthesis::readInputs() const {
       readInput(ui->m_LE_Field, Field::Field),
       {readInput(ui->m_LE_Temp, Field::Temperature), readInput(ui->m_LE_Press, Field::Pressure),
        ui->m_CB_NAir->checkState() != Qt::Unchecked}};
+  in.design.minEdgeThickness = readInput(ui->m_LE_MinEdge, Field::MinEdge);
+  in.design.fitEdgeThickness = ui->m_CB_EdgeThickness->isChecked();
   in.mode = ui->m_RB_Calc_One->isChecked()   ? synthesis::SearchMode::One
             : ui->m_RB_Calc_All->isChecked() ? synthesis::SearchMode::All
                                              : synthesis::SearchMode::Pair;
@@ -164,6 +168,7 @@ void DQtSynthesis::OnCalc() {
 
 void DQtSynthesis::clearResults() {
   ui->m_TW_ResTable->setRowCount(0);
+  ui->m_LB_EdgeCount->clear();
   m_sketch.clear();
 }
 
@@ -181,7 +186,33 @@ void DQtSynthesis::fillResultTable() {
     for (int k = 0; k < kColumnCount - 2; ++k) {
       table->setItem(row, k + 2, new NumberItem(numbers[k].value_or(std::nan("")), k < 2 ? 4 : 6));
     }
+    if (!s.edgeOk) markThinEdge(row, QString::fromStdString(synthesis::edgeWarning(r)));
   }
+  showEdgeCount();
+}
+
+void DQtSynthesis::markThinEdge(int row, const QString& warning) {
+  QTableWidget* table = ui->m_TW_ResTable;
+  for (int col = 0; col < table->columnCount(); ++col) {
+    QTableWidgetItem* item = table->item(row, col);
+    if (!item) continue;
+    if (col >= 2) item->setBackground(kThinEdgeColour);  // the names keep crown and flint
+    item->setToolTip(warning);
+  }
+}
+
+void DQtSynthesis::showEdgeCount() {
+  const auto& results = m_synthesis.results;
+  if (results.empty()) return ui->m_LB_EdgeCount->clear();
+  const auto thin = std::count_if(results.begin(), results.end(),
+                                  [](const synthesis::DoubletResult& r) { return !r.edgesOk(); });
+  const QString minimum = formatGeneral(results.front().minEdge);
+  ui->m_LB_EdgeCount->setText(
+      thin == 0 ? QStringLiteral("Толщина по краю не меньше %1 мм у всех склеек.").arg(minimum)
+                : QStringLiteral("Склеек с краем тоньше %1 мм (выделены): %2 из %3.")
+                      .arg(minimum)
+                      .arg(thin)
+                      .arg(results.size()));
 }
 
 const synthesis::DoubletResult* DQtSynthesis::selectedResult() {

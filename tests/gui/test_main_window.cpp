@@ -1,6 +1,7 @@
 // Drives the real main window offscreen as a user does and compares what it shows with what
 // the synthesis core computes for the same inputs.
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QFileDialog>
@@ -105,6 +106,7 @@ class TestMainWindow : public QObject {
   void clickAfterSortingShowsThatDoubletThenFailureEmptiesAll();
   void badCatalogThenEnterCopyAndZmxSave();
   void refusedInputKeepsTheTableAndTheSelectedDoublet();
+  void thinEdgesMarkedThenThicknessesFitted();
 };
 
 void TestMainWindow::startsSafeThenMergedCatalogsFillTheTable() {
@@ -319,6 +321,31 @@ void TestMainWindow::refusedInputKeepsTheTableAndTheSelectedDoublet() {
                                          "равное 0."));
   QVERIFY(modal.seen[1].contains(QStringLiteral("«диаметр зрачка D [мм]» = 0")));
   QVERIFY(modal.seen[2].contains(QStringLiteral("Фильтр «показатель преломления n»")));
+}
+
+void TestMainWindow::thinEdgesMarkedThenThicknessesFitted() {
+  ModalAnswerer modal;
+  DQtSynthesis w;
+  w.show();
+  QVERIFY(w.loadCatalog(kSample));
+  child<QLineEdit>(w, "m_LE_Pupil")->setText(QStringLiteral("40"));
+  child<QLineEdit>(w, "m_LE_MinEdge")->setText(QStringLiteral("1.5"));
+  click(w, "m_PB_Calc");
+  QTableWidget* t = table(w);
+  QCOMPARE(t->rowCount(), 4);
+  for (int row = 0; row < t->rowCount(); ++row) {
+    const std::string warning = synthesis::edgeWarning(resultOfRow(w, row));
+    QVERIFY(!warning.empty());
+    QCOMPARE(t->item(row, 5)->toolTip(), QString::fromStdString(warning));
+    QVERIFY(t->item(row, 5)->background().color() != t->item(row, 0)->background().color());
+  }
+  auto* count = child<QLabel>(w, "m_LB_EdgeCount");
+  QCOMPARE(count->text(), QStringLiteral("Склеек с краем тоньше 1.5 мм (выделены): 4 из 4."));
+  child<QCheckBox>(w, "m_CB_EdgeThickness")->setChecked(true);
+  click(w, "m_PB_Calc");
+  QCOMPARE(count->text(), QStringLiteral("Толщина по краю не меньше 1.5 мм у всех склеек."));
+  QVERIFY(t->item(0, 5)->toolTip().isEmpty());
+  QVERIFY(modal.seen.isEmpty());
 }
 
 QTEST_MAIN(TestMainWindow)
