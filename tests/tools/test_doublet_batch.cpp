@@ -114,8 +114,8 @@ TEST(DoubletBatch, ExitStatusTellsBadInputFromFailedSearch) {
 
 TEST(DoubletBatch, RefusedInputsAndEmptySearchesExitOneWithTheReason) {
   const std::pair<const char*, const char*> cases[] = {
-      {"--focus 0", "«заднее фокусное расстояние f′ [мм]» = 0: допустимо конечное число"},
-      {"--pupil -2", "«диаметр зрачка D [мм]» = -2: допустимо больше 0."},
+      {"--focus 0", "«Заднее фокусное расстояние f′ [мм]» = 0: допустимо конечное число"},
+      {"--pupil -2", "«Диаметр зрачка D [мм]» = -2: допустимо больше 0."},
       {"--abbe-range 70:20", "Фильтр «число Аббе ν»: Min = 70 больше Max = 20"},
       {"--mode one --glass1 N-LASF9",
        "Склейки не найдены: стекло «N-LASF9» не проходит шаг «фильтр показателя преломления»."},
