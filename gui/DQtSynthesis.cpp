@@ -123,7 +123,8 @@ void DQtSynthesis::setupInputs() {
                                                        {ui->m_LE_filter_nmin, "1.4"},
                                                        {ui->m_LE_filter_nmax, "1.8"},
                                                        {ui->m_LE_filter_abbemin, "20"},
-                                                       {ui->m_LE_filter_abbemax, "70"}};
+                                                       {ui->m_LE_filter_abbemax, "70"},
+                                                       {ui->m_LE_MinEdge, "1.0"}};
   for (const auto& [field, text] : fields) {
     field->setValidator(m_validator);
     field->setText(QString::fromLatin1(text));

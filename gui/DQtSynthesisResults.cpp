@@ -7,18 +7,22 @@
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QRegularExpression>
+#include <algorithm>
 #include <cmath>
 #include <exception>
+#include <stdexcept>
 
 #include "gui/DQtSynthesis.h"
 #include "gui/cell_format.h"
 #include "gui/result_columns.h"
+#include "synthesis/design_input_check.h"
 #include "ui_DQtSynthesis.h"
 
 namespace {
 
 const QColor kCrownColour(225, 229, 239);
 const QColor kFlintColour(163, 175, 208);
+const QColor kThinEdgeColour(255, 204, 153);  // a lens too thin at the edge to be made
 
 /// A number cell that sorts by its value, not by its text ("-2" before "-10" is wrong).
 class NumberItem : public QTableWidgetItem {
@@ -113,22 +117,26 @@ void DQtSynthesis::setHiddenColumns(const QStringList& keys) {
 }
 
 synthesis::CalculationInputs DQtSynthesis::readInputs() const {
+  using Field = synthesis::InputField;
   synthesis::CalculationInputs in;
-  in.P = readNumber(ui->m_LE_P);
-  in.W = readNumber(ui->m_LE_W);
-  in.C = readNumber(ui->m_LE_C);
-  in.focus = readNumber(ui->m_LE_focus);
+  in.P = readInput(ui->m_LE_P, Field::P);
+  in.W = readInput(ui->m_LE_W, Field::W);
+  in.C = readInput(ui->m_LE_C, Field::C);
+  in.focus = readInput(ui->m_LE_focus, Field::Focus);
   const plot::SpectralLines lines = selectedLines();
   in.lambda0 = lines.main;
   in.lambdaMin = lines.min;
   in.lambdaMax = lines.max;
   in.pairCount = ui->m_CB_GlassCount->currentText().toInt();
-  in.design = {readNumber(ui->m_LE_Thickness1),
-               readNumber(ui->m_LE_Thickness2),
-               readNumber(ui->m_LE_Pupil),
-               readNumber(ui->m_LE_Field),
-               {readNumber(ui->m_LE_Temp), readNumber(ui->m_LE_Press),
-                ui->m_CB_NAir->checkState() != Qt::Unchecked}};
+  in.design = {
+      readInput(ui->m_LE_Thickness1, Field::CrownThickness),
+      readInput(ui->m_LE_Thickness2, Field::FlintThickness),
+      readInput(ui->m_LE_Pupil, Field::Pupil),
+      readInput(ui->m_LE_Field, Field::Field),
+      {readInput(ui->m_LE_Temp, Field::Temperature), readInput(ui->m_LE_Press, Field::Pressure),
+       ui->m_CB_NAir->checkState() != Qt::Unchecked}};
+  in.design.minEdgeThickness = readInput(ui->m_LE_MinEdge, Field::MinEdge);
+  in.design.fitEdgeThickness = ui->m_CB_EdgeThickness->isChecked();
   in.mode = ui->m_RB_Calc_One->isChecked()   ? synthesis::SearchMode::One
             : ui->m_RB_Calc_All->isChecked() ? synthesis::SearchMode::All
                                              : synthesis::SearchMode::Pair;
@@ -140,22 +148,43 @@ synthesis::CalculationInputs DQtSynthesis::readInputs() const {
   in.abbeFilter = ui->m_CB_filter_abbe->isChecked();
   in.ranges = {0.0, 0.0, 0.0, 0.0};
   if (in.indexFilter) {
-    in.ranges[0] = readNumber(ui->m_LE_filter_nmin);
-    in.ranges[1] = readNumber(ui->m_LE_filter_nmax);
+    in.ranges[0] = readInput(ui->m_LE_filter_nmin, Field::IndexMin);
+    in.ranges[1] = readInput(ui->m_LE_filter_nmax, Field::IndexMax);
   }
   if (in.abbeFilter) {
-    in.ranges[2] = readNumber(ui->m_LE_filter_abbemin);
-    in.ranges[3] = readNumber(ui->m_LE_filter_abbemax);
+    in.ranges[2] = readInput(ui->m_LE_filter_abbemin, Field::AbbeMin);
+    in.ranges[3] = readInput(ui->m_LE_filter_abbemax, Field::AbbeMax);
   }
   return in;
 }
 
+double DQtSynthesis::readInput(const QLineEdit* field, synthesis::InputField which) const {
+  bool ok = false;
+  const double value = field->text().toDouble(&ok);
+  if (!ok) throw std::invalid_argument(synthesis::unreadableInputMessage(which));
+  return value;
+}
+
+std::optional<synthesis::CalculationInputs> DQtSynthesis::acceptedInputs() {
+  try {
+    synthesis::CalculationInputs inputs = readInputs();
+    if (auto refusal = synthesis::checkInputs(inputs)) throw std::invalid_argument(*refusal);
+    return inputs;
+  } catch (const std::invalid_argument& e) {
+    showError(QString::fromUtf8(e.what()));
+    return std::nullopt;
+  }
+}
+
 void DQtSynthesis::OnCalc() {
+  // A refused input computes nothing: the table and the selected doublet stay as they were.
+  const std::optional<synthesis::CalculationInputs> accepted = acceptedInputs();
+  if (!accepted) return;
   setCursor(Qt::WaitCursor);
   QTableWidget* table = ui->m_TW_ResTable;
   table->setSortingEnabled(false);
   try {
-    const synthesis::CalculationInputs inputs = readInputs();
+    const synthesis::CalculationInputs& inputs = *accepted;
     m_environment = inputs.design.environment;
     synthesis::runCalculation(m_synthesis, inputs);
     fillResultTable();
@@ -176,6 +205,7 @@ void DQtSynthesis::OnCalc() {
 
 void DQtSynthesis::clearResults() {
   ui->m_TW_ResTable->setRowCount(0);
+  ui->m_LB_EdgeCount->clear();
   m_sketch.clear();
 }
 
@@ -201,7 +231,34 @@ void DQtSynthesis::fillResultTable() {
           row, col,
           new NumberItem(numbers[k].value_or(std::nan("")), resultColumns()[col].decimals));
     }
+    if (!s.edgeOk) markThinEdge(row, QString::fromStdString(synthesis::edgeWarning(r)));
   }
+  showEdgeCount();
+}
+
+void DQtSynthesis::markThinEdge(int row, const QString& warning) {
+  QTableWidget* table = ui->m_TW_ResTable;
+  for (int col = 0; col < table->columnCount(); ++col) {
+    QTableWidgetItem* item = table->item(row, col);
+    if (!item) continue;
+    // The order and the names keep their look: the names tell crown from flint.
+    if (col >= kLeadingColumns) item->setBackground(kThinEdgeColour);
+    item->setToolTip(warning);
+  }
+}
+
+void DQtSynthesis::showEdgeCount() {
+  const auto& results = m_synthesis.results;
+  if (results.empty()) return ui->m_LB_EdgeCount->clear();
+  const auto thin = std::count_if(results.begin(), results.end(),
+                                  [](const synthesis::DoubletResult& r) { return !r.edgesOk(); });
+  const QString minimum = formatGeneral(results.front().minEdge);
+  ui->m_LB_EdgeCount->setText(
+      thin == 0 ? tr("Толщина по краю не меньше %1 мм у всех склеек.").arg(minimum)
+                : tr("Склеек с краем тоньше %1 мм (выделены): %2 из %3.")
+                      .arg(minimum)
+                      .arg(thin)
+                      .arg(results.size()));
 }
 
 const synthesis::DoubletResult* DQtSynthesis::selectedResult() {

@@ -4,6 +4,8 @@
 #include <stdexcept>
 #include <vector>
 
+#include "synthesis/design_input_check.h"
+
 namespace synthesis {
 namespace {
 
@@ -49,6 +51,8 @@ const char* statusName(int status) {
 }
 
 void runCalculation(DoubletSynthesis& core, const CalculationInputs& in) {
+  // Inputs that cannot make a lens are refused before the old results are touched.
+  if (auto refusal = checkInputs(in)) throw std::invalid_argument(*refusal);
   core.results.clear();
   core.lambda0 = in.lambda0;
   core.lambdaMin = in.lambdaMin;
@@ -59,6 +63,7 @@ void runCalculation(DoubletSynthesis& core, const CalculationInputs& in) {
   const std::string glass2 = in.mode == SearchMode::Pair ? in.glass2 : std::string();
   core.synthesize(in.C, in.P, in.W, count, in.statuses, in.ranges, in.indexFilter, in.abbeFilter,
                   glass1, glass2);
+  if (core.results.empty()) throw std::runtime_error(core.emptySearchReason);
   core.prepareDesigns(in.design);
   core.computeDesigns(in.focus, in.lambda0, in.W);
 }
@@ -79,7 +84,10 @@ ResultSummary summarize(const DoubletResult& r) {
           zoneValue(r.chromatism, 0),
           zoneValue(r.secondarySpectrum, 0),
           traced ? r.coma : kNaN,
-          thermalRowValue(r)};
+          thermalRowValue(r),
+          r.edge1,
+          r.edge2,
+          r.edgesOk()};
 }
 
 }  // namespace synthesis

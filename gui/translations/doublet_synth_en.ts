@@ -178,6 +178,30 @@
         <translation>Suggest thicknesses</translation>
     </message>
     <message>
+        <source>Мин. толщина по краю [мм]</source>
+        <translation>Min. edge thickness [mm]</translation>
+    </message>
+    <message>
+        <source>Толщина линзы по краю на высоте D/2; склейки с более тонким краем выделены в таблице</source>
+        <translation>Edge thickness of a lens at the height D/2; doublets with a thinner edge are marked in the table</translation>
+    </message>
+    <message>
+        <source>Толщины по краю</source>
+        <translation>Thicknesses from the edge</translation>
+    </message>
+    <message>
+        <source>Увеличить толщину по оси каждой линзы до наименьшей, при которой толщина по краю не меньше минимальной</source>
+        <translation>Raise the axial thickness of each lens to the least one that gives at least the minimum edge thickness</translation>
+    </message>
+    <message>
+        <source>Толщина по краю не меньше %1 мм у всех склеек.</source>
+        <translation>Every doublet has an edge thickness of at least %1 mm.</translation>
+    </message>
+    <message>
+        <source>Склеек с краем тоньше %1 мм (выделены): %2 из %3.</source>
+        <translation>Doublets with an edge thinner than %1 mm (marked): %2 of %3.</translation>
+    </message>
+    <message>
         <source>Спектральные и термо параметры</source>
         <translation>Spectral and thermal parameters</translation>
     </message>
