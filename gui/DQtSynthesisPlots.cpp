@@ -169,8 +169,8 @@ void DQtSynthesis::drawChosenGlasses(GlassPlotView& view, const PlotDescription&
   // A row whose doublet cannot be found draws no pair and says nothing.
   const synthesis::DoubletResult* result = selectedResult();
   if (!result) return;
-  const plot::GlassSeries chosen =
-      plot::chosenSeries(m_plotData, d.kind, result->glass1.name, result->glass2.name);
+  const plot::GlassSeries chosen = plot::chosenSeries(
+      m_plotData, d.kind, result->glass1.shownName(), result->glass2.shownName());
   if (alone) {
     view.clear();
     if (bAuto) plot::autoRange(chosen.points, ranges);

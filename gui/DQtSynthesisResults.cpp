@@ -11,11 +11,16 @@
 
 #include "gui/DQtSynthesis.h"
 #include "gui/cell_format.h"
+#include "synthesis/doublet_glass_data.h"
 #include "ui_DQtSynthesis.h"
 
 namespace {
 
 constexpr int kColumnCount = 15;
+// The maker's data of the doublet follow the form's columns.
+const char* const kDataHeaders[] = {"стоимость\n1й линзы", "стоимость\n2й линзы",
+                                    "пропускание\nпри λmin", "масса [г]"};
+constexpr int kDataColumnCount = 4;
 const QColor kCrownColour(225, 229, 239);
 const QColor kFlintColour(163, 175, 208);
 
@@ -71,6 +76,11 @@ void DQtSynthesis::setupResultTable() {
   table->addActions({copy, save});
   table->setContextMenuPolicy(Qt::ActionsContextMenu);
   table->installEventFilter(this);  // the view's own Ctrl+C copies one cell only
+  table->setColumnCount(kColumnCount + kDataColumnCount);
+  for (int k = 0; k < kDataColumnCount; ++k) {
+    table->setHorizontalHeaderItem(kColumnCount + k,
+                                   new QTableWidgetItem(QString::fromUtf8(kDataHeaders[k])));
+  }
   ui->m_TW_Aberration->hide();
   ui->m_LB_Aberration->hide();
 }
@@ -150,11 +160,17 @@ void DQtSynthesis::fillResultTable() {
   for (int row = 0; row < int(results.size()); ++row) {
     const synthesis::DoubletResult& r = results[row];
     const synthesis::ResultSummary s = synthesis::summarize(r);
-    table->setItem(row, 0, nameItem(r.glass1.name, r.orderB ? kFlintColour : kCrownColour));
-    table->setItem(row, 1, nameItem(r.glass2.name, r.orderB ? kCrownColour : kFlintColour));
+    table->setItem(row, 0, nameItem(r.glass1.shownName(), r.orderB ? kFlintColour : kCrownColour));
+    table->setItem(row, 1, nameItem(r.glass2.shownName(), r.orderB ? kCrownColour : kFlintColour));
     const auto numbers = s.columns();
     for (int k = 0; k < kColumnCount - 2; ++k) {
       table->setItem(row, k + 2, new NumberItem(numbers[k].value_or(std::nan("")), k < 2 ? 4 : 6));
+    }
+    const synthesis::DoubletGlassData made = synthesis::doubletGlassData(r);
+    const std::optional<double> extra[] = {made.cost1, made.cost2, made.transmittance, made.mass};
+    for (int k = 0; k < kDataColumnCount; ++k) {
+      table->setItem(row, kColumnCount + k,
+                     new NumberItem(extra[k].value_or(std::nan("")), k < 2 ? 2 : 4));
     }
   }
 }
@@ -212,8 +228,8 @@ void DQtSynthesis::showSelected(const synthesis::DoubletResult& r) {
     return formatGeneral(
         valueOrNaN([&] { return g.abbeNumber(lines.main, lines.min, lines.max); }));
   };
-  const QString name1 = QString::fromStdString(r.glass1.name);
-  const QString name2 = QString::fromStdString(r.glass2.name);
+  const QString name1 = QString::fromStdString(r.glass1.shownName());
+  const QString name2 = QString::fromStdString(r.glass2.shownName());
   QString text = QStringLiteral("<p>%1: n<sub>e</sub>=%2").arg(name1, ne(r.glass1));
   text += QStringLiteral("<p>%1: &nu;<sub>e</sub>=%2</p>").arg(name1, nu(r.glass1));
   text += QStringLiteral("<p>%1: n<sub>e</sub>=%2</p>").arg(name2, ne(r.glass2));

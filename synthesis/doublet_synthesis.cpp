@@ -11,6 +11,7 @@ namespace {
 
 // A catalog glass admitted to the search, with its index and Abbe number computed once.
 struct SearchGlass {
+  const std::string* key;  ///< label of the glass in the merged catalog
   const GlassRecord* record;
   double n;
   double nu;
@@ -41,14 +42,16 @@ bool passesFilters(double n, double nu, const FilterRanges& ranges, bool indexOn
 // computed ends the search with its message, at the first such glass in catalog order.
 std::vector<SearchGlass> admissibleGlasses(const GlassCatalog& catalog, const SearchBand& band,
                                            const StatusFlags& flags, const FilterRanges& ranges,
-                                           bool indexOn, bool abbeOn) {
+                                           bool indexOn, bool abbeOn,
+                                           const GlassDataFilter& dataFilter) {
   std::vector<SearchGlass> glasses;
-  for (const auto& [name, glass] : catalog) {
+  for (const auto& [key, glass] : catalog) {
     if (!passesStatusAndBand(glass, flags, band)) continue;
+    if (failedLimit(glass, dataFilter, band.lambdaMin)) continue;
     const double nu = glass.abbeNumber(band.lambda0, band.lambdaMin, band.lambdaMax);
     const double n = glass.index(band.lambda0);
     if (nu == 0.0 || !passesFilters(n, nu, ranges, indexOn, abbeOn)) continue;
-    glasses.push_back({&glass, n, nu});
+    glasses.push_back({&key, &glass, n, nu});
   }
   return glasses;
 }
@@ -135,7 +138,7 @@ constexpr std::uint32_t kNoGlass = std::numeric_limits<std::uint32_t>::max();
 
 std::uint32_t findGlass(const std::vector<SearchGlass>& glasses, const std::string& name) {
   for (std::uint32_t i = 0; i < glasses.size(); ++i) {
-    if (glasses[i].record->name == name) return i;
+    if (*glasses[i].key == name) return i;
   }
   return kNoGlass;
 }
@@ -203,8 +206,8 @@ DoubletResult makeResult(const std::vector<SearchGlass>& glasses, const RankedPa
 
 }  // namespace
 
-void DoubletSynthesis::readAgfCatalog() {
-  readAgfFile(catalogPath, catalog);
+std::vector<std::string> DoubletSynthesis::readAgfCatalog() {
+  return readAgfFile(catalogPath, catalog);
 }
 
 void DoubletSynthesis::synthesize(double C, double P, double W, int count,
@@ -214,8 +217,8 @@ void DoubletSynthesis::synthesize(double C, double P, double W, int count,
   chromatic = C;
   pairTable.clear();
   const SearchBand band{lambda0, lambdaMin, lambdaMax};
-  const auto glasses =
-      admissibleGlasses(catalog, band, statusFlags, ranges, indexFilterOn, abbeFilterOn);
+  const auto glasses = admissibleGlasses(catalog, band, statusFlags, ranges, indexFilterOn,
+                                         abbeFilterOn, dataFilter);
   const double target = targetP0(P, W);
   NearTargetSelector listA(target, count);
   NearTargetSelector listB(target, count);
@@ -230,8 +233,8 @@ void DoubletSynthesis::synthesize(double C, double P, double W, int count,
   const auto take = [&](const RankedPair& c, bool orderB) {
     results.push_back(makeResult(glasses, c, orderB, C));
     const DoubletResult& r = results.back();
-    const std::string& crown = orderB ? r.glass2.name : r.glass1.name;
-    const std::string& flint = orderB ? r.glass1.name : r.glass2.name;
+    const std::string& crown = orderB ? r.glass2.shownName() : r.glass1.shownName();
+    const std::string& flint = orderB ? r.glass1.shownName() : r.glass2.shownName();
     pairTable.insert_or_assign(crown + " " + flint, r.pair);
   };
   if (listA.size() < 2 || listB.size() < 2) {
@@ -249,7 +252,8 @@ void DoubletSynthesis::synthesize(double C, double P, double W, int count,
 DoubletResult& DoubletSynthesis::findResult(const std::string& glass1Name,
                                             const std::string& glass2Name) {
   for (DoubletResult& result : results) {
-    if (result.glass1.name == glass1Name && result.glass2.name == glass2Name) return result;
+    if (result.glass1.shownName() == glass1Name && result.glass2.shownName() == glass2Name)
+      return result;
   }
   throw std::runtime_error(kResultNotFound);
 }

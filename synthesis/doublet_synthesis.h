@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "synthesis/glass_catalog.h"
+#include "synthesis/glass_properties.h"
 
 namespace synthesis {
 
@@ -117,18 +118,20 @@ class DoubletSynthesis {
   double chromatic = 0.0;
   std::string catalogPath;
   GlassCatalog catalog;
+  GlassDataFilter dataFilter;  ///< limits on the maker's data that the search applies
 
-  /// Reads the AGF file at catalogPath into the catalog.
-  void readAgfCatalog();
+  /// Reads the AGF file at catalogPath into the catalog; returns the reading's warnings.
+  std::vector<std::string> readAgfCatalog();
 
   /// Searches the pairs nearest the target P0 = P − 0.85·(W − 0.14)² and appends them to results.
   /// `count` pairs are taken from each side of the target in each lens order; a non-empty
-  /// glass1Name keeps the pairs with that glass, both names keep that one pair.
+  /// glass1Name keeps the pairs with that glass, both names keep that one pair (names are labels
+  /// of the merged catalog, see resolveGlass).
   void synthesize(double C, double P, double W, int count, const StatusFlags& statusFlags,
                   const FilterRanges& ranges, bool indexFilterOn, bool abbeFilterOn,
                   const std::string& glass1Name, const std::string& glass2Name);
 
-  /// Returns the first result whose lenses are made of these glasses, in this order.
+  /// Returns the first result whose lenses are made of these glasses (labels), in this order.
   DoubletResult& findResult(const std::string& glass1Name, const std::string& glass2Name);
 
   /// Gives every result the window's thicknesses (by lens order), pupil, field, environment and

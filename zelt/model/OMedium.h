@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "zelt/glassdata/AgfGlass.h"
 #include "zelt/model/ORayTypes.h"
 
 namespace zelt {
@@ -92,10 +93,15 @@ class OAMedium : public OHMedium {
   /// UnknownDFormula for a formula outside 0..12 and MediaError for too few coefficients.
   double indexAt(double lambda) const;
 
+  /// Returns the index at `lambda` (µm) at the temperature and pressure of `conditions`, relative
+  /// to air there when conditions.airIndex; throws like indexAt, MediaError for incomplete TD.
+  double indexAt(double lambda, const agf::IndexConditions& conditions) const;
+
   int formula = 0;                   // AGF formula number minus 1 (0..12)
   std::vector<double> coefficients;  // in the order of the catalog's CD record
   double lambdaMin = 0.0;            // shortest wavelength of validity, µm
   double lambdaMax = 0.0;            // longest wavelength of validity, µm
+  agf::AgfGlass record;              // the catalog record: TD, cost, classes, IT, …
 };
 
 }  // namespace zelt

@@ -1,0 +1,88 @@
+#include "synthesis/glass_properties.h"
+
+#include "synthesis/doublet_glass_data.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace synthesis {
+namespace {
+
+bool within(const std::optional<double>& value, const std::optional<double>& limit,
+            bool requireData, bool atMost) {
+  if (!limit) return true;
+  if (!value) return !requireData;
+  return atMost ? *value <= *limit : *value >= *limit;
+}
+
+// Volume between the vertex plane and a spherical surface of radius r out to height h, signed
+// like the sag: the cylinder up to the sag minus the cap beyond the surface.
+double sagVolume(double r, double h) {
+  if (std::isinf(r)) return 0.0;
+  const double a = std::abs(r);
+  if (!(a >= h)) return std::nan("");
+  const double sag = h * h / (a + std::sqrt(a * a - h * h));  // without the cancellation
+  const double cap = std::numbers::pi * sag * sag * (3.0 * a - sag) / 3.0;
+  return std::copysign(std::numbers::pi * h * h * sag - cap, r);
+}
+
+std::optional<double> lensMass(const GlassRecord& glass, double front, double back, double t,
+                               double h) {
+  if (!glass.density) return std::nullopt;
+  const double volume = lensVolume(front, back, t, h);
+  if (!std::isfinite(volume)) return std::nullopt;
+  return *glass.density * volume / 1000.0;  // g/cm³ · mm³
+}
+
+}  // namespace
+
+const char* limitName(GlassDataLimit limit) {
+  static constexpr const char* names[] = {
+      "фильтр стоимости", "фильтр класса CR", "фильтр класса FR",        "фильтр класса SR",
+      "фильтр класса AR", "фильтр класса PR", "фильтр пропускания 10 мм"};
+  return names[static_cast<int>(limit)];
+}
+
+std::optional<double> resistanceClass(const GlassRecord& glass, Resistance which) {
+  const auto& c = glass.classes;
+  const std::optional<double>* classes[] = {&c.climate, &c.stain, &c.acid, &c.alkali, &c.phosphate};
+  return *classes[static_cast<int>(which)];
+}
+
+std::optional<double> transmittance10(const GlassRecord& glass, double lambda) {
+  return zelt::agf::internalTransmittance(glass.transmission, lambda, kTransmittanceThickness);
+}
+
+std::optional<GlassDataLimit> failedLimit(const GlassRecord& glass, const GlassDataFilter& filter,
+                                          double lambdaMin) {
+  const bool strict = filter.requireData;
+  if (!within(glass.cost, filter.maxCost, strict, true)) return GlassDataLimit::Cost;
+  for (int k = 0; k < kResistanceCount; ++k) {
+    const auto value = resistanceClass(glass, static_cast<Resistance>(k));
+    if (!within(value, filter.maxClass[k], strict, true)) return GlassDataLimit(k + 1);
+  }
+  if (filter.minTransmittance &&
+      !within(transmittance10(glass, lambdaMin), filter.minTransmittance, strict, false))
+    return GlassDataLimit::Transmittance;
+  return std::nullopt;
+}
+
+double lensVolume(double front, double back, double t, double h) {
+  return std::numbers::pi * h * h * t - sagVolume(front, h) + sagVolume(back, h);
+}
+
+DoubletGlassData doubletGlassData(const DoubletResult& d) {
+  DoubletGlassData data{d.glass1.cost, d.glass2.cost, std::nullopt, std::nullopt};
+  const auto t1 =
+      zelt::agf::internalTransmittance(d.glass1.transmission, d.lambdaMin, d.thickness1);
+  const auto t2 =
+      zelt::agf::internalTransmittance(d.glass2.transmission, d.lambdaMin, d.thickness2);
+  if (t1 && t2) data.transmittance = *t1 * *t2;
+  const double h = d.pupilDiameter / 2.0;
+  const auto m1 = lensMass(d.glass1, d.r1, d.r2, d.thickness1, h);
+  const auto m2 = lensMass(d.glass2, d.r2, d.r3, d.thickness2, h);
+  if (m1 && m2) data.mass = *m1 + *m2;
+  return data;
+}
+
+}  // namespace synthesis
