@@ -6,10 +6,12 @@
 #include <QStringList>
 #include <array>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "gui/plot/GlassPlotData.h"
 #include "gui/sketch_geometry.h"
+#include "synthesis/design_input_check.h"
 #include "synthesis/doublet_calculation.h"
 
 class QCheckBox;
@@ -78,7 +80,13 @@ class DQtSynthesis : public QDialog {
   plot::SpectralLines selectedLines() const;
   /// Returns the filter's status switches, indexed by glass status.
   std::array<QCheckBox*, synthesis::kGlassStatusCount> statusSwitches() const;
+  /// Returns the number in `field`; throws std::invalid_argument naming `which` when the field
+  /// is empty or holds no number.
+  double readInput(const QLineEdit* field, synthesis::InputField which) const;
+  /// Returns the window's inputs; throws std::invalid_argument for a field without a number.
   synthesis::CalculationInputs readInputs() const;
+  /// Returns the inputs when they can make a doublet; otherwise shows why and returns nothing.
+  std::optional<synthesis::CalculationInputs> acceptedInputs();
   void fillResultTable();
   void clearResults();
   const synthesis::DoubletResult* selectedResult();

@@ -8,9 +8,11 @@
 #include <QHeaderView>
 #include <cmath>
 #include <exception>
+#include <stdexcept>
 
 #include "gui/DQtSynthesis.h"
 #include "gui/cell_format.h"
+#include "synthesis/design_input_check.h"
 #include "synthesis/doublet_glass_data.h"
 #include "ui_DQtSynthesis.h"
 
@@ -86,22 +88,24 @@ void DQtSynthesis::setupResultTable() {
 }
 
 synthesis::CalculationInputs DQtSynthesis::readInputs() const {
+  using Field = synthesis::InputField;
   synthesis::CalculationInputs in;
-  in.P = readNumber(ui->m_LE_P);
-  in.W = readNumber(ui->m_LE_W);
-  in.C = readNumber(ui->m_LE_C);
-  in.focus = readNumber(ui->m_LE_focus);
+  in.P = readInput(ui->m_LE_P, Field::P);
+  in.W = readInput(ui->m_LE_W, Field::W);
+  in.C = readInput(ui->m_LE_C, Field::C);
+  in.focus = readInput(ui->m_LE_focus, Field::Focus);
   const plot::SpectralLines lines = selectedLines();
   in.lambda0 = lines.main;
   in.lambdaMin = lines.min;
   in.lambdaMax = lines.max;
   in.pairCount = ui->m_CB_GlassCount->currentText().toInt();
-  in.design = {readNumber(ui->m_LE_Thickness1),
-               readNumber(ui->m_LE_Thickness2),
-               readNumber(ui->m_LE_Pupil),
-               readNumber(ui->m_LE_Field),
-               {readNumber(ui->m_LE_Temp), readNumber(ui->m_LE_Press),
-                ui->m_CB_NAir->checkState() != Qt::Unchecked}};
+  in.design = {
+      readInput(ui->m_LE_Thickness1, Field::CrownThickness),
+      readInput(ui->m_LE_Thickness2, Field::FlintThickness),
+      readInput(ui->m_LE_Pupil, Field::Pupil),
+      readInput(ui->m_LE_Field, Field::Field),
+      {readInput(ui->m_LE_Temp, Field::Temperature), readInput(ui->m_LE_Press, Field::Pressure),
+       ui->m_CB_NAir->checkState() != Qt::Unchecked}};
   in.mode = ui->m_RB_Calc_One->isChecked()   ? synthesis::SearchMode::One
             : ui->m_RB_Calc_All->isChecked() ? synthesis::SearchMode::All
                                              : synthesis::SearchMode::Pair;
@@ -113,22 +117,43 @@ synthesis::CalculationInputs DQtSynthesis::readInputs() const {
   in.abbeFilter = ui->m_CB_filter_abbe->isChecked();
   in.ranges = {0.0, 0.0, 0.0, 0.0};
   if (in.indexFilter) {
-    in.ranges[0] = readNumber(ui->m_LE_filter_nmin);
-    in.ranges[1] = readNumber(ui->m_LE_filter_nmax);
+    in.ranges[0] = readInput(ui->m_LE_filter_nmin, Field::IndexMin);
+    in.ranges[1] = readInput(ui->m_LE_filter_nmax, Field::IndexMax);
   }
   if (in.abbeFilter) {
-    in.ranges[2] = readNumber(ui->m_LE_filter_abbemin);
-    in.ranges[3] = readNumber(ui->m_LE_filter_abbemax);
+    in.ranges[2] = readInput(ui->m_LE_filter_abbemin, Field::AbbeMin);
+    in.ranges[3] = readInput(ui->m_LE_filter_abbemax, Field::AbbeMax);
   }
   return in;
 }
 
+double DQtSynthesis::readInput(const QLineEdit* field, synthesis::InputField which) const {
+  bool ok = false;
+  const double value = field->text().toDouble(&ok);
+  if (!ok) throw std::invalid_argument(synthesis::unreadableInputMessage(which));
+  return value;
+}
+
+std::optional<synthesis::CalculationInputs> DQtSynthesis::acceptedInputs() {
+  try {
+    synthesis::CalculationInputs inputs = readInputs();
+    if (auto refusal = synthesis::checkInputs(inputs)) throw std::invalid_argument(*refusal);
+    return inputs;
+  } catch (const std::invalid_argument& e) {
+    showError(QString::fromUtf8(e.what()));
+    return std::nullopt;
+  }
+}
+
 void DQtSynthesis::OnCalc() {
+  // A refused input computes nothing: the table and the selected doublet stay as they were.
+  const std::optional<synthesis::CalculationInputs> accepted = acceptedInputs();
+  if (!accepted) return;
   setCursor(Qt::WaitCursor);
   QTableWidget* table = ui->m_TW_ResTable;
   table->setSortingEnabled(false);
   try {
-    const synthesis::CalculationInputs inputs = readInputs();
+    const synthesis::CalculationInputs& inputs = *accepted;
     m_environment = inputs.design.environment;
     synthesis::runCalculation(m_synthesis, inputs);
     fillResultTable();

@@ -4,6 +4,8 @@
 #include <stdexcept>
 #include <vector>
 
+#include "synthesis/design_input_check.h"
+
 namespace synthesis {
 namespace {
 
@@ -49,17 +51,20 @@ const char* statusName(int status) {
 }
 
 void runCalculation(DoubletSynthesis& core, const CalculationInputs& in) {
+  // Inputs that cannot make a lens are refused before the old results are touched.
+  if (auto refusal = checkInputs(in)) throw std::invalid_argument(*refusal);
   core.results.clear();
   core.lambda0 = in.lambda0;
   core.lambdaMin = in.lambdaMin;
   core.lambdaMax = in.lambdaMax;
-  core.dataFilter = in.dataFilter;
+  core.extraFilterSteps = glassDataSteps(in.dataFilter);
   // The count is split over both sides of the target and both lens orders; one pair is one pair.
   const int count = in.mode == SearchMode::Pair ? 1 : in.pairCount / 4;
   const std::string glass1 = in.mode == SearchMode::All ? std::string() : in.glass1;
   const std::string glass2 = in.mode == SearchMode::Pair ? in.glass2 : std::string();
   core.synthesize(in.C, in.P, in.W, count, in.statuses, in.ranges, in.indexFilter, in.abbeFilter,
                   glass1, glass2);
+  if (core.results.empty()) throw std::runtime_error(core.emptySearchReason);
   core.prepareDesigns(in.design);
   core.computeDesigns(in.focus, in.lambda0, in.W);
 }
@@ -80,7 +85,10 @@ ResultSummary summarize(const DoubletResult& r) {
           zoneValue(r.chromatism, 0),
           zoneValue(r.secondarySpectrum, 0),
           traced ? r.coma : kNaN,
-          thermalRowValue(r)};
+          thermalRowValue(r),
+          r.edge1,
+          r.edge2,
+          r.edgesOk()};
 }
 
 }  // namespace synthesis

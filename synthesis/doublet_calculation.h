@@ -7,6 +7,7 @@
 #include <string>
 
 #include "synthesis/doublet_synthesis.h"
+#include "synthesis/glass_properties.h"
 
 namespace synthesis {
 
@@ -71,6 +72,8 @@ struct ResultSummary {
   double secondarySpectrum;       ///< near the axis [mm]
   double coma;                    ///< at full field [mm]
   std::optional<double> thermal;  ///< −10⁶·V_d [1/°C]; none for a glass without thermal data
+  double edge1 = 0.0, edge2 = 0.0;  ///< edge thicknesses of the first and second lens [mm]
+  bool edgeOk = true;               ///< both edges at least the minimum edge thickness
 
   /// Number of values of a result row after its two glass names.
   static constexpr int kColumnCount = 13;

@@ -64,6 +64,7 @@ void DoubletResult::computeRadii([[maybe_unused]] double C, double fPrime, doubl
   r1 = fPrime * (n1 - 1.0) / (n1 * alpha2);
   r2 = h2 * fPrime * (n2 - n1) / (n2 * alpha3 - n1 * alpha2);
   r3 = h3 * fPrime * (1.0 - n2) / (1.0 - n2 * alpha3);
+  computeEdges();
 }
 
 void DoubletResult::computeParameters() {

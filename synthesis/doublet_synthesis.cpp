@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <limits>
 #include <queue>
 #include <stdexcept>
@@ -24,35 +25,12 @@ struct RankedPair {
   std::uint32_t second;
 };
 
-struct SearchBand {
-  double lambda0, lambdaMin, lambdaMax;
-};
-
-bool passesStatusAndBand(const GlassRecord& g, const StatusFlags& flags, const SearchBand& band) {
-  if (g.status < 0 || g.status >= kGlassStatusCount || !flags[g.status]) return false;
-  return g.lambdaMax >= band.lambdaMax && g.lambdaMin <= band.lambdaMin;
-}
-
-bool passesFilters(double n, double nu, const FilterRanges& ranges, bool indexOn, bool abbeOn) {
-  if (indexOn && !(ranges[0] <= n && n <= ranges[1])) return false;
-  return !abbeOn || (ranges[2] <= nu && nu <= ranges[3]);
-}
-
-// Glasses of the catalog, in catalog order, that may form pairs. An index that cannot be
-// computed ends the search with its message, at the first such glass in catalog order.
-std::vector<SearchGlass> admissibleGlasses(const GlassCatalog& catalog, const SearchBand& band,
-                                           const StatusFlags& flags, const FilterRanges& ranges,
-                                           bool indexOn, bool abbeOn,
-                                           const GlassDataFilter& dataFilter) {
+// Glasses that passed the filter, in catalog order, with their index and Abbe number.
+std::vector<SearchGlass> searchGlasses(const std::vector<FilterGlass>& passed) {
   std::vector<SearchGlass> glasses;
-  for (const auto& [key, glass] : catalog) {
-    if (!passesStatusAndBand(glass, flags, band)) continue;
-    if (failedLimit(glass, dataFilter, band.lambdaMin)) continue;
-    const double nu = glass.abbeNumber(band.lambda0, band.lambdaMin, band.lambdaMax);
-    const double n = glass.index(band.lambda0);
-    if (nu == 0.0 || !passesFilters(n, nu, ranges, indexOn, abbeOn)) continue;
-    glasses.push_back({&key, &glass, n, nu});
-  }
+  glasses.reserve(passed.size());
+  for (const FilterGlass& g : passed)
+    glasses.push_back({&g.record().shownName(), &g.record(), g.n(), g.nu()});
   return glasses;
 }
 
@@ -82,7 +60,8 @@ class NearTargetSelector {
   // order; fails like the search when the target or the window falls outside the list.
   template <class Emit>
   void select(Emit emit) const {
-    if (target_ > first_.p0 || target_ < smallest_) throw std::runtime_error(kTargetOutOfRange);
+    if (target_ > first_.p0 || target_ < smallest_)
+      throw std::runtime_error(targetOutOfRangeMessage(target_, smallest_, first_.p0));
     if (belowCount_ == 0) return;  // the target is the last P0: no place lies below it
     if (aboveCount_ < static_cast<std::size_t>(count_)) throw std::runtime_error(kWindowDoesNotFit);
     for (const RankedPair& c : descending(above_)) emit(c);
@@ -204,6 +183,45 @@ DoubletResult makeResult(const std::vector<SearchGlass>& glasses, const RankedPa
   return result;
 }
 
+struct PairQuery {
+  double chromatic;
+  double target;
+  int count;
+};
+
+// Walks the pairs of the admitted glasses that the mode allows and appends the doublets nearest
+// the target to the core's results.
+void searchPairs(DoubletSynthesis& core, const std::vector<SearchGlass>& glasses,
+                 const PairQuery& q, const std::string& glass1Name, const std::string& glass2Name) {
+  NearTargetSelector listA(q.target, q.count);
+  NearTargetSelector listB(q.target, q.count);
+  PairWalker walker(glasses, q.chromatic, listA, listB);
+  if (glass1Name.empty()) {
+    walker.allPairs();
+  } else if (glass2Name.empty()) {
+    walker.pairsWith(findGlass(glasses, glass1Name));
+  } else {
+    walker.onePair(findGlass(glasses, glass1Name), findGlass(glasses, glass2Name));
+  }
+  const auto take = [&](const RankedPair& c, bool orderB) {
+    core.results.push_back(makeResult(glasses, c, orderB, q.chromatic));
+    const DoubletResult& r = core.results.back();
+    const std::string& crown = orderB ? r.glass2.shownName() : r.glass1.shownName();
+    const std::string& flint = orderB ? r.glass1.shownName() : r.glass2.shownName();
+    core.pairTable.insert_or_assign(crown + " " + flint, r.pair);
+  };
+  if (listA.size() < 2 || listB.size() < 2) {
+    if (listA.size() > 0) {
+      take(listA.first(), false);
+    } else if (listB.size() > 0) {
+      take(listB.first(), true);
+    }
+    return;
+  }
+  listA.select([&](const RankedPair& c) { take(c, false); });
+  listB.select([&](const RankedPair& c) { take(c, true); });
+}
+
 }  // namespace
 
 std::vector<std::string> DoubletSynthesis::readAgfCatalog() {
@@ -216,37 +234,24 @@ void DoubletSynthesis::synthesize(double C, double P, double W, int count,
                                   const std::string& glass1Name, const std::string& glass2Name) {
   chromatic = C;
   pairTable.clear();
+  emptySearchReason.clear();
   const SearchBand band{lambda0, lambdaMin, lambdaMax};
-  const auto glasses = admissibleGlasses(catalog, band, statusFlags, ranges, indexFilterOn,
-                                         abbeFilterOn, dataFilter);
-  const double target = targetP0(P, W);
-  NearTargetSelector listA(target, count);
-  NearTargetSelector listB(target, count);
-  PairWalker walker(glasses, C, listA, listB);
-  if (glass1Name.empty()) {
-    walker.allPairs();
-  } else if (glass2Name.empty()) {
-    walker.pairsWith(findGlass(glasses, glass1Name));
-  } else {
-    walker.onePair(findGlass(glasses, glass1Name), findGlass(glasses, glass2Name));
+  GlassFilter filter = standardGlassFilter(statusFlags, ranges, indexFilterOn, abbeFilterOn);
+  for (const GlassFilterStep& step : extraFilterSteps) filter.add(step);
+  const auto glasses = searchGlasses(filter.apply(catalog, band, filterCounts));
+  const std::size_t before = results.size();
+  searchPairs(*this, glasses, {C, targetP0(P, W), count}, glass1Name, glass2Name);
+  if (results.size() == before) {
+    emptySearchReason = explainEmptySearch({catalog, band, filter, filterCounts, glasses.size()},
+                                           glass1Name, glass2Name);
   }
-  const auto take = [&](const RankedPair& c, bool orderB) {
-    results.push_back(makeResult(glasses, c, orderB, C));
-    const DoubletResult& r = results.back();
-    const std::string& crown = orderB ? r.glass2.shownName() : r.glass1.shownName();
-    const std::string& flint = orderB ? r.glass1.shownName() : r.glass2.shownName();
-    pairTable.insert_or_assign(crown + " " + flint, r.pair);
-  };
-  if (listA.size() < 2 || listB.size() < 2) {
-    if (listA.size() > 0) {
-      take(listA.first(), false);
-    } else if (listB.size() > 0) {
-      take(listB.first(), true);
-    }
-    return;
-  }
-  listA.select([&](const RankedPair& c) { take(c, false); });
-  listB.select([&](const RankedPair& c) { take(c, true); });
+}
+
+std::string targetOutOfRangeMessage(double target, double smallest, double largest) {
+  char range[160];
+  std::snprintf(range, sizeof range, " Целевое P₀ = %.6g, пары дают P₀ от %.6g до %.6g.", target,
+                smallest, largest);
+  return kTargetOutOfRange + std::string(range);
 }
 
 DoubletResult& DoubletSynthesis::findResult(const std::string& glass1Name,
@@ -269,12 +274,15 @@ void DoubletSynthesis::prepareDesigns(const DesignInputs& inputs) {
     r.fieldAngle = inputs.fieldAngle;
     r.glass1.environment = inputs.environment;
     r.glass2.environment = inputs.environment;
+    r.minEdge = inputs.minEdgeThickness;
+    r.fitEdges = inputs.fitEdgeThickness;
   }
 }
 
 void DoubletSynthesis::computeDesigns(double fPrime, double lambda0Design, double W) {
   for (DoubletResult& result : results) {
     result.computeRadii(chromatic, fPrime, lambda0Design, W);
+    if (result.fitEdges) result.fitEdgeThicknesses(chromatic, fPrime, lambda0Design, W);
     result.computeParameters();
     result.traceAberrations();
   }

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "synthesis/glass_catalog.h"
-#include "synthesis/glass_properties.h"
+#include "synthesis/glass_filter.h"
 
 namespace synthesis {
 
@@ -58,9 +58,21 @@ struct DoubletResult {
   std::vector<double> chromatism;                          ///< [mm] per pupil zone
   std::vector<double> secondarySpectrum;                   ///< [mm] per pupil zone
   double coma = 0.0;                                       ///< [mm]
+  double minEdge = 0.0;   ///< least edge thickness a lens may have [mm]
+  bool fitEdges = false;  ///< raise the axial thicknesses to give the least edge thickness
+  double edge1 = 0.0;     ///< edge thickness of the first lens at D/2 [mm]; NaN: no edge
+  double edge2 = 0.0;     ///< edge thickness of the second lens at D/2 [mm]; NaN: no edge
 
   /// Computes powers, paraxial angles and the three radii for back focal length `fPrime` [mm].
   void computeRadii(double C, double fPrime, double lambda0, double W);
+  /// Computes the edge thicknesses of both lenses at the pupil's semi-diameter.
+  void computeEdges();
+  /// Returns true when both lenses have an edge of at least minEdge.
+  bool edgesOk() const;
+  /// Raises each axial thickness to the least value (never below the given one) that gives an
+  /// edge of minEdge, redesigning the radii until thicknesses and radii agree to 1e-9 mm; a
+  /// lens without an edge keeps the given thicknesses.
+  void fitEdgeThicknesses(double C, double fPrime, double lambda0, double W);
   /// Computes the P, W, C that the designed angles really give.
   void computeParameters();
   /// Returns the thermal value V_d of the achromatic combination (1/°C).
@@ -87,22 +99,29 @@ std::string glassCatalogs(const DoubletResult& doublet);
 /// Returns the relative pupil zones of the aberration lists, from the axis to the rim.
 const std::array<double, 5>& pupilZones();
 
+/// Returns the sag [mm] of a sphere of radius `r` at height `h`; NaN when |r| < h.
+double sphereSag(double r, double h);
+
+/// Returns the edge thickness [mm] at height `h` of a lens of axial thickness `t` between the
+/// radii `front` and `back`: t − sag(front) + sag(back).
+double edgeThickness(double t, double front, double back, double h);
+
+/// Returns which lens of the doublet is thinner at the edge than its minimum and by how much,
+/// one line a lens; empty when both edges are thick enough.
+std::string edgeWarning(const DoubletResult& doublet);
+
 /// Returns the proposed axial lens thickness [mm] for pupil diameter `d` [mm] (0: no proposal).
 double defaultThickness(double d);
 
-/// Glass statuses admitted to a search, indexed by GlassStatus.
-using StatusFlags = std::array<bool, kGlassStatusCount>;
-
-/// Index minimum, index maximum, Abbe minimum, Abbe maximum.
-using FilterRanges = std::array<double, 4>;
-
 /// What the main window gives every result before its design.
 struct DesignInputs {
-  double crownThickness = 5.0;   ///< lens of larger Abbe number [mm]
-  double flintThickness = 3.0;   ///< the other lens [mm]
-  double pupilDiameter = 20.0;   ///< [mm]
-  double fieldAngle = 5.0;       ///< [degrees]
-  GlassEnvironment environment;  ///< of both glasses
+  double crownThickness = 5.0;    ///< lens of larger Abbe number [mm]
+  double flintThickness = 3.0;    ///< the other lens [mm]
+  double pupilDiameter = 20.0;    ///< [mm]
+  double fieldAngle = 5.0;        ///< [degrees]
+  GlassEnvironment environment;   ///< of both glasses
+  double minEdgeThickness = 1.0;  ///< least edge thickness of a lens [mm]
+  bool fitEdgeThickness = false;  ///< raise the axial thicknesses to give that edge
 };
 
 /// The synthesis core: catalog, wavelengths, last search and its results.
@@ -118,15 +137,21 @@ class DoubletSynthesis {
   double chromatic = 0.0;
   std::string catalogPath;
   GlassCatalog catalog;
-  GlassDataFilter dataFilter;  ///< limits on the maker's data that the search applies
+  /// Filter steps that run after the built-in ones (status, wavelength range, dispersion,
+  /// index and Abbe ranges), in this order.
+  std::vector<GlassFilterStep> extraFilterSteps;
+  /// Glasses that every filter step of the last search received and left.
+  std::vector<FilterStepCount> filterCounts;
+  /// Why the last search added no doublet; empty when it added some.
+  std::string emptySearchReason;
 
   /// Reads the AGF file at catalogPath into the catalog; returns the reading's warnings.
   std::vector<std::string> readAgfCatalog();
 
   /// Searches the pairs nearest the target P0 = P − 0.85·(W − 0.14)² and appends them to results.
   /// `count` pairs are taken from each side of the target in each lens order; a non-empty
-  /// glass1Name keeps the pairs with that glass, both names keep that one pair (names are labels
-  /// of the merged catalog, see resolveGlass).
+  /// glass1Name keeps the pairs with that glass, both names keep that one pair. A search that
+  /// adds nothing says why in emptySearchReason.
   void synthesize(double C, double P, double W, int count, const StatusFlags& statusFlags,
                   const FilterRanges& ranges, bool indexFilterOn, bool abbeFilterOn,
                   const std::string& glass1Name, const std::string& glass2Name);
@@ -153,6 +178,9 @@ inline constexpr const char* kTargetOutOfRange =
 inline constexpr const char* kWindowDoesNotFit =
     "Невозможно подобрать такое количество пар стекол для заданных параметров P,W,C.Попробуйте "
     "уменьшить количество стекол для анализа.";
+/// Returns the message of a target P0 outside the list's P0 from `smallest` to `largest`.
+std::string targetOutOfRangeMessage(double target, double smallest, double largest);
+
 inline constexpr const char* kResultNotFound = "Склейка с такими стеклами не найдена";
 
 }  // namespace synthesis

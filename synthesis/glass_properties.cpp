@@ -26,6 +26,28 @@ double sagVolume(double r, double h) {
   return std::copysign(std::numbers::pi * h * h * sag - cap, r);
 }
 
+// The limit `limit` of the filter; none when it is not set.
+const std::optional<double>& limitOf(const GlassDataFilter& filter, GlassDataLimit limit) {
+  if (limit == GlassDataLimit::Cost) return filter.maxCost;
+  if (limit == GlassDataLimit::Transmittance) return filter.minTransmittance;
+  return filter.maxClass[static_cast<std::size_t>(limit) - 1];
+}
+
+// The glass's datum that `limit` bounds; none where the maker gives none.
+std::optional<double> datumOf(const GlassRecord& glass, GlassDataLimit limit, double lambdaMin) {
+  if (limit == GlassDataLimit::Cost) return glass.cost;
+  if (limit == GlassDataLimit::Transmittance) return transmittance10(glass, lambdaMin);
+  return resistanceClass(glass, static_cast<Resistance>(static_cast<int>(limit) - 1));
+}
+
+bool passesLimit(const GlassRecord& glass, const GlassDataFilter& filter, GlassDataLimit limit,
+                 double lambdaMin) {
+  const auto& bound = limitOf(filter, limit);
+  if (!bound) return true;
+  const bool atMost = limit != GlassDataLimit::Transmittance;
+  return within(datumOf(glass, limit, lambdaMin), bound, filter.requireData, atMost);
+}
+
 std::optional<double> lensMass(const GlassRecord& glass, double front, double back, double t,
                                double h) {
   if (!glass.density) return std::nullopt;
@@ -55,16 +77,22 @@ std::optional<double> transmittance10(const GlassRecord& glass, double lambda) {
 
 std::optional<GlassDataLimit> failedLimit(const GlassRecord& glass, const GlassDataFilter& filter,
                                           double lambdaMin) {
-  const bool strict = filter.requireData;
-  if (!within(glass.cost, filter.maxCost, strict, true)) return GlassDataLimit::Cost;
-  for (int k = 0; k < kResistanceCount; ++k) {
-    const auto value = resistanceClass(glass, static_cast<Resistance>(k));
-    if (!within(value, filter.maxClass[k], strict, true)) return GlassDataLimit(k + 1);
+  for (int k = 0; k <= static_cast<int>(GlassDataLimit::Transmittance); ++k) {
+    if (!passesLimit(glass, filter, GlassDataLimit(k), lambdaMin)) return GlassDataLimit(k);
   }
-  if (filter.minTransmittance &&
-      !within(transmittance10(glass, lambdaMin), filter.minTransmittance, strict, false))
-    return GlassDataLimit::Transmittance;
   return std::nullopt;
+}
+
+std::vector<GlassFilterStep> glassDataSteps(const GlassDataFilter& filter) {
+  std::vector<GlassFilterStep> steps;
+  for (int k = 0; k <= static_cast<int>(GlassDataLimit::Transmittance); ++k) {
+    const auto limit = GlassDataLimit(k);
+    if (!limitOf(filter, limit)) continue;
+    steps.push_back({limitName(limit), [filter, limit](const FilterGlass& g) {
+                       return passesLimit(g.record(), filter, limit, g.band().lambdaMin);
+                     }});
+  }
+  return steps;
 }
 
 double lensVolume(double front, double back, double t, double h) {

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "synthesis/glass_catalog.h"
+#include "synthesis/glass_filter.h"
 
 namespace synthesis {
 
@@ -40,6 +41,10 @@ std::optional<double> transmittance10(const GlassRecord& glass, double lambda);
 /// Returns the first limit of `filter` that `glass` fails at λmin `lambdaMin`, none when it passes.
 std::optional<GlassDataLimit> failedLimit(const GlassRecord& glass, const GlassDataFilter& filter,
                                           double lambdaMin);
+
+/// Returns one named filter step per limit that `filter` sets, in the order of GlassDataLimit,
+/// so that a search left empty by one of them names it.
+std::vector<GlassFilterStep> glassDataSteps(const GlassDataFilter& filter);
 
 /// Returns the volume [mm³] of a lens of axial thickness `t` between spherical surfaces of radii
 /// `front` and `back` (infinite: plane) cut by a cylinder of radius `h`; NaN when a surface is

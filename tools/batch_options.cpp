@@ -22,12 +22,6 @@ double number(const std::string& flag, const std::string& text) {
   return *value;
 }
 
-double positive(const std::string& flag, const std::string& text) {
-  const double value = number(flag, text);
-  if (value <= 0.0) bad(flag + ": must be positive: " + text);
-  return value;
-}
-
 std::vector<std::string> splitAt(const std::string& text, char separator) {
   std::vector<std::string> parts;
   std::stringstream in(text);
@@ -109,10 +103,6 @@ Apply numberTo(double& target, const std::string& flag) {
   return [&target, flag](const std::string& text) { target = number(flag, text); };
 }
 
-Apply positiveTo(double& target, const std::string& flag) {
-  return [&target, flag](const std::string& text) { target = positive(flag, text); };
-}
-
 Apply wavelengthTo(double& target, const std::string& flag) {
   return [&target, flag](const std::string& text) { target = wavelength(flag, text); };
 }
@@ -122,9 +112,9 @@ void addDesignFlags(CLI::App& app, synthesis::CalculationInputs& in) {
   addValue(app, "--W", "X", "basic parameter W (default 0)", numberTo(in.W, "--W"));
   addValue(app, "--C", "X", "basic parameter C (default 0)", numberTo(in.C, "--C"));
   addValue(app, "--focus", "MM", "back focal length f' (default 100)",
-           positiveTo(in.focus, "--focus"));
+           numberTo(in.focus, "--focus"));
   addValue(app, "--pupil", "MM", "pupil diameter D at the first surface (default 20)",
-           positiveTo(in.design.pupilDiameter, "--pupil"));
+           numberTo(in.design.pupilDiameter, "--pupil"));
   addValue(app, "--field", "DEG", "field angle, for the aberrations (default 5)",
            numberTo(in.design.fieldAngle, "--field"));
   addValue(app, "--thickness1", "MM", "crown lens thickness (default 5)",
@@ -143,6 +133,10 @@ void addDesignFlags(CLI::App& app, synthesis::CalculationInputs& in) {
            numberTo(environment.pressure, "--pressure"));
   app.add_flag("--air", environment.airIndex,
                "indices relative to air at this temperature and pressure (default off)");
+  addValue(app, "--min-edge", "MM", "least edge thickness of a lens at D/2 (default 1)",
+           numberTo(in.design.minEdgeThickness, "--min-edge"));
+  app.add_flag("--edge-thickness", in.design.fitEdgeThickness,
+               "raise each lens's axial thickness to give it the least edge thickness");
 }
 
 void addSearchFlags(CLI::App& app, synthesis::CalculationInputs& in) {
@@ -229,7 +223,8 @@ std::unique_ptr<CLI::App> makeParser(Options& o) {
   app->set_help_flag("-h,--help", "print this text and exit");
   app->footer(
       "A line L is a letter of i h G' g F' F e d D C' C r A' or a wavelength in micrometres.\n"
-      "Exit status: 0 success, 1 the search, design or file failed, 2 bad flag or value.");
+      "Exit status: 0 success, 1 an input refused, nothing found (the reason on stderr), or the\n"
+      "design or a file failed, 2 a flag or value that cannot be parsed.");
   app->get_formatter()->column_width(30);
   addCatalogFlags(*app, o);
   addDesignFlags(*app, o.calculation);

@@ -35,11 +35,12 @@ std::string csvField(const std::string& text) {
 void printCsv(const std::vector<Row>& rows, std::ostream& out) {
   out << "glass1,glass2,order";
   for (const auto& name : numericColumns()) out << ',' << name;
-  out << ",catalog1,catalog2\n";
+  out << ",edge_ok,catalog1,catalog2\n";
   for (const Row& row : rows) {
     out << csvField(row.glass1) << ',' << csvField(row.glass2) << ',' << row.order;
     for (const auto& v : row.values) out << ',' << csvNumber(v);
-    out << ',' << csvField(row.catalog1) << ',' << csvField(row.catalog2) << '\n';
+    out << ',' << (row.edgeOk ? "true" : "false") << ',' << csvField(row.catalog1) << ','
+        << csvField(row.catalog2) << '\n';
   }
 }
 
@@ -58,6 +59,7 @@ void printJson(const std::vector<Row>& rows, std::ostream& out) {
     object["order"] = std::string(1, row.order);
     for (std::size_t k = 0; k < row.values.size(); ++k)
       object[numericColumns()[k]] = jsonNumber(row.values[k]);
+    object["edge_ok"] = row.edgeOk;
     object["catalog1"] = jsonText(row.catalog1);
     object["catalog2"] = jsonText(row.catalog2);
     document.push_back(std::move(object));
@@ -74,7 +76,7 @@ void printTable(const std::vector<Row>& rows, std::ostream& out) {
       << "ord";
   for (const auto& name : numericColumns())
     out << std::right << std::setw(columnWidth(name)) << name;
-  out << '\n';
+  out << std::setw(9) << "edge_ok" << '\n';
   for (const Row& row : rows) {
     out << std::left << std::setw(12) << row.label1 << ' ' << std::setw(12) << row.label2 << ' '
         << row.order << ' ';
@@ -83,7 +85,7 @@ void printTable(const std::vector<Row>& rows, std::ostream& out) {
       out << std::right << std::setw(columnWidth(numericColumns()[k]))
           << (v ? formatted("%.6f", *v) : std::string("-"));
     }
-    out << '\n';
+    out << std::setw(9) << (row.edgeOk ? "yes" : "no") << '\n';
   }
 }
 
@@ -169,6 +171,8 @@ const std::vector<std::string>& numericColumns() {
                                               "n2",
                                               "t1",
                                               "t2",
+                                              "edge1",
+                                              "edge2",
                                               "cost1",
                                               "cost2",
                                               "transmittance",
@@ -183,8 +187,10 @@ Row makeRow(const synthesis::DoubletResult& r) {
   const auto columns = s.columns();
   row.values.assign(columns.begin(), columns.end());
   // The design data that the window shows elsewhere follow the table's columns.
-  for (double v : {r.r1, r.r2, r.r3, r.index1, r.index2, r.thickness1, r.thickness2})
+  for (double v :
+       {r.r1, r.r2, r.r3, r.index1, r.index2, r.thickness1, r.thickness2, s.edge1, s.edge2})
     row.values.emplace_back(v);
+  row.edgeOk = s.edgeOk;
   const synthesis::DoubletGlassData data = synthesis::doubletGlassData(r);
   for (const auto& v : {data.cost1, data.cost2, data.transmittance, data.mass})
     row.values.push_back(v);

@@ -19,6 +19,7 @@ struct Row {
   std::vector<std::optional<double>> values;  ///< empty optional: not computed
   std::string catalog1, catalog2;
   std::string label1, label2;  ///< names in the merged catalog: "NAME (CATALOG)" when shared
+  bool edgeOk = true;          ///< both edges at least the minimum
 };
 
 /// Returns the names of the numeric columns, in row order.

@@ -9,6 +9,7 @@
 #include "batch_aberrations.h"
 #include "batch_options.h"
 #include "batch_output.h"
+#include "synthesis/design_input_check.h"
 #include "synthesis/doublet_files.h"
 
 namespace {
@@ -48,6 +49,10 @@ void saveFiles(const std::vector<synthesis::DoubletResult>& results, const batch
 }
 
 int run(const batch::Options& o) {
+  // Inputs that cannot make a lens are refused before any file is read.
+  if (!o.list) {
+    if (auto refusal = synthesis::checkInputs(o.calculation)) throw std::runtime_error(*refusal);
+  }
   synthesis::DoubletSynthesis core;
   core.lambda0 = o.calculation.lambda0;
   core.lambdaMin = o.calculation.lambdaMin;

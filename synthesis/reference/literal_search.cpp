@@ -63,7 +63,7 @@ struct Search {
                          std::vector<DoubletResult>& results) const {
     const long n = static_cast<long>(list.size());
     if (target > list.front().p0 || target < list.back().p0) {
-      throw std::runtime_error(kTargetOutOfRange);
+      throw std::runtime_error(targetOutOfRangeMessage(target, list.back().p0, list.front().p0));
     }
     long i = 0;
     while (i <= n - 2 && !(list[i].p0 >= target && target > list[i + 1].p0)) ++i;

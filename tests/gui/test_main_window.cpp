@@ -104,6 +104,7 @@ class TestMainWindow : public QObject {
   void unplottableGlassesStillListed();
   void clickAfterSortingShowsThatDoubletThenFailureEmptiesAll();
   void badCatalogThenEnterCopyAndZmxSave();
+  void refusedInputKeepsTheTableAndTheSelectedDoublet();
 };
 
 void TestMainWindow::startsSafeThenMergedCatalogsFillTheTable() {
@@ -234,8 +235,8 @@ void TestMainWindow::clickAfterSortingShowsThatDoubletThenFailureEmptiesAll() {
 
   child<QLineEdit>(w, "m_LE_P")->setText(QStringLiteral("1e300"));  // beyond every pair's P0
   click(w, "m_PB_Calc");
-  QCOMPARE(modal.seen.last(),
-           QStringLiteral("Ошибка: |Невозможно подобрать стекла для таких значений P,W,C."));
+  QVERIFY(modal.seen.last().startsWith(
+      QStringLiteral("Ошибка: |Невозможно подобрать стекла для таких значений P,W,C. Целевое P₀")));
   QCOMPARE(t->rowCount(), 0);
   QVERIFY(!child<QTableWidget>(w, "m_TW_Aberration")->isVisible() && !fans->isVisible());
   QVERIFY(child<QLabel>(w, "m_qGlassParam")->text().isEmpty());
@@ -287,6 +288,37 @@ void TestMainWindow::badCatalogThenEnterCopyAndZmxSave() {
   const QByteArray gcatLine = text.mid(gcat, text.indexOf('\n', gcat) - gcat);
   QVERIFY2(gcatLine.contains("SAMPLE_GLASSES") && gcatLine.contains("OHARA"), gcatLine.data());
   QVERIFY(text.contains("GLAS N-BK7") && text.contains("GLAS S-TIM2"));
+}
+
+void TestMainWindow::refusedInputKeepsTheTableAndTheSelectedDoublet() {
+  ModalAnswerer modal;
+  DQtSynthesis w;
+  w.show();
+  QVERIFY(w.loadCatalog(kSample));
+  click(w, "m_PB_Calc");
+  QTableWidget* t = table(w);
+  QVERIFY(t->rowCount() > 1);
+  clickRow(w, 1);
+  const QString shown = child<QLabel>(w, "m_qGlassParam")->text();
+  const QString rows = t->item(0, 0)->text() + t->item(1, 3)->text();
+  const std::pair<const char*, const char*> refusals[] = {
+      {"m_LE_focus", ""}, {"m_LE_Pupil", "0"}, {"m_LE_filter_nmin", "1.9"}};
+  for (const auto& [name, text] : refusals) {
+    auto* field = child<QLineEdit>(w, name);
+    const QString kept = field->text();
+    field->setText(QString::fromUtf8(text));
+    click(w, "m_PB_Calc");
+    field->setText(kept);
+    QCOMPARE(t->rowCount(), 4);
+    QCOMPARE(t->item(0, 0)->text() + t->item(1, 3)->text(), rows);
+    QCOMPARE(child<QLabel>(w, "m_qGlassParam")->text(), shown);
+  }
+  QCOMPARE(modal.seen.size(), 3);
+  QCOMPARE(modal.seen[0], QStringLiteral("Ошибка: |«заднее фокусное расстояние f′ [мм]»: поле "
+                                         "пусто или не число; допустимо конечное число, не "
+                                         "равное 0."));
+  QVERIFY(modal.seen[1].contains(QStringLiteral("«диаметр зрачка D [мм]» = 0")));
+  QVERIFY(modal.seen[2].contains(QStringLiteral("Фильтр «показатель преломления n»")));
 }
 
 QTEST_MAIN(TestMainWindow)

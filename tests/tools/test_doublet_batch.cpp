@@ -26,13 +26,19 @@ struct BatchRun {
 
 // Runs doublet_batch with `args`; stderr is dropped.
 BatchRun batch(const std::string& args) {
-  const std::string command = std::string(DOUBLET_BATCH) + " " + args + " 2>/dev/null";
+  const std::string command = std::string(DOUBLET_BATCH) + " " + args +
+                              (args.find("2>&1") == std::string::npos ? " 2>/dev/null" : "");
   FILE* pipe = popen(command.c_str(), "r");
   std::string out;
   char buffer[4096];
   while (std::size_t n = fread(buffer, 1, sizeof buffer, pipe)) out.append(buffer, n);
   const int status = pclose(pipe);
   return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
+}
+
+// Runs doublet_batch with `args` and returns its exit status and stderr; stdout is dropped.
+BatchRun batchErrors(const std::string& args) {
+  return batch(args + " 2>&1 >/dev/null");
 }
 
 std::vector<std::vector<std::string>> csvRows(const std::string& text) {
@@ -71,11 +77,11 @@ TEST(DoubletBatch, CsvHeaderAndDesignedFocalLength) {
   ASSERT_EQ(rows.size(), 5u);
   EXPECT_EQ(run.out.substr(0, run.out.find('\n')),
             "glass1,glass2,order,phi1,phi2,P,W,C,transverse,longitudinal,longitudinal3,"
-            "longitudinal5,chromatism,secondary_spectrum,coma,thermal,r1,r2,r3,n1,n2,t1,t2,"
-            "cost1,cost2,transmittance,mass,catalog1,catalog2");
+            "longitudinal5,chromatism,secondary_spectrum,coma,thermal,r1,r2,r3,n1,n2,t1,t2,edge1,"
+            "edge2,cost1,cost2,transmittance,mass,edge_ok,catalog1,catalog2");
   for (std::size_t i = 1; i < rows.size(); ++i) {
-    ASSERT_EQ(rows[i].size(), 29u);
-    EXPECT_EQ(rows[i][27], "sample_glasses");
+    ASSERT_EQ(rows[i].size(), 32u);
+    EXPECT_EQ(rows[i][30], "sample_glasses");
     EXPECT_NEAR(effectiveFocalLength(rows[i], 16), 150.0, 1e-9);
     // W comes back as requested.
     EXPECT_NEAR(std::stod(rows[i][6]), 0.0, 1e-12);
@@ -106,6 +112,39 @@ TEST(DoubletBatch, ExitStatusTellsBadInputFromFailedSearch) {
   EXPECT_EQ(batch("--P 1e300").status, 1);
   EXPECT_EQ(batch("--catalog /nonexistent.agf").status, 1);
   EXPECT_EQ(batch("--help").status, 0);
+}
+
+TEST(DoubletBatch, RefusedInputsAndEmptySearchesExitOneWithTheReason) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"--focus 0", "«заднее фокусное расстояние f′ [мм]» = 0: допустимо конечное число"},
+      {"--pupil -2", "«диаметр зрачка D [мм]» = -2: допустимо больше 0."},
+      {"--abbe-range 70:20", "Фильтр «число Аббе ν»: Min = 70 больше Max = 20"},
+      {"--mode one --glass1 N-LASF9",
+       "Склейки не найдены: стекло «N-LASF9» не проходит шаг «фильтр показателя преломления»."},
+      {"--mode pair --glass1 N-BK7 --glass2 N-BK7", "стекло «N-BK7» задано дважды"},
+      {"--index-range 1.9:2", "\nфильтр показателя преломления: 0 из 36 стекол\n"},
+      {"--max-cost 0.5 --require-data", "\nфильтр стоимости: 0 из "},
+  };
+  for (const auto& [args, message] : cases) {
+    const BatchRun run = batchErrors(args);
+    EXPECT_EQ(run.status, 1) << args;
+    EXPECT_NE(run.out.find(message), std::string::npos) << args << ": " << run.out;
+  }
+}
+
+TEST(DoubletBatch, EdgeThicknessColumnsAndOption) {
+  // At D 40 the crowns of 5 mm have too thin an edge; --edge-thickness raises them to 1.5 mm.
+  const auto thin = csvRows(batch("--format csv --pupil 40 --min-edge 1.5").out);
+  const auto fitted = csvRows(batch("--format csv --pupil 40 --min-edge 1.5 --edge-thickness").out);
+  ASSERT_EQ(thin.size(), 5u);
+  ASSERT_EQ(fitted.size(), 5u);
+  for (std::size_t i = 1; i < thin.size(); ++i) {
+    EXPECT_EQ(thin[i][29], "false");
+    EXPECT_EQ(fitted[i][29], "true");
+    const int crown = fitted[i][2] == "A" ? 0 : 1;  // lens order of the crown
+    EXPECT_GT(std::stod(fitted[i][21 + crown]), 5.0);
+    EXPECT_NEAR(std::stod(fitted[i][23 + crown]), 1.5, 1e-9);
+  }
 }
 
 TEST(DoubletBatch, EveryRealCatalogGivesDoublets) {
@@ -166,6 +205,10 @@ TEST(DoubletBatch, PrintsTracedAberrations) {
   for (std::size_t i = 1; i < rows.size(); ++i) {
     for (std::size_t k = 3; k < rows[0].size() - 2; ++k) {
       const auto& value = json[i - 1][rows[0][k]];
+      if (rows[0][k] == "edge_ok") {
+        EXPECT_EQ(value.get<bool>(), rows[i][k] == "true");
+        continue;
+      }
       if (rows[i][k].empty())
         EXPECT_TRUE(value.is_null()) << rows[0][k];
       else
