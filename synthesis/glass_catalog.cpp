@@ -40,7 +40,8 @@ std::string joined(const std::vector<std::string>& names) {
 void mergeCatalog(GlassCatalog& merged, const GlassCatalog& added) {
   std::vector<GlassRecord> glasses;
   for (auto& entry : merged) glasses.push_back(std::move(entry.second));
-  for (const auto& [key, glass] : added) {
+  for (const auto& entry : added) {
+    const GlassRecord& glass = entry.second;
     auto same = std::find_if(glasses.begin(), glasses.end(), [&](const GlassRecord& g) {
       return g.name == glass.name && g.catalog == glass.catalog;
     });
