@@ -210,7 +210,7 @@ bool DQtSynthesis::loadCatalog(const QString& path) {
                   .arg(QFileInfo(path).fileName(), QString::fromUtf8(e.what())));
     return false;
   }
-  for (auto& [name, glass] : loaded) m_synthesis.catalog.insert_or_assign(name, glass);
+  synthesis::mergeCatalog(m_synthesis.catalog, loaded);
   m_synthesis.catalogPath = path.toStdString();
   m_catalogPaths.removeAll(path);
   m_catalogPaths << path;

@@ -14,6 +14,7 @@
 #include "synthesis/design_input_check.h"
 #include "synthesis/doublet_aberrations.h"
 #include "synthesis/doublet_calculation.h"
+#include "synthesis/doublet_glass_data.h"
 
 class QCheckBox;
 class QDoubleValidator;
@@ -109,6 +110,8 @@ class DQtSynthesis : public QDialog {
   void fillResultTable();
   /// Colours the number cells of a row whose lens is too thin at the edge; the tooltip says why.
   void markThinEdge(int row, const QString& warning);
+  /// Fills the cost, transmittance and mass cells of `row` from `firstColumn` on.
+  void fillGlassDataCells(int row, int firstColumn, const synthesis::DoubletGlassData& data);
   /// Shows under the table how many doublets are too thin at the edge.
   void showEdgeCount();
   void clearResults();

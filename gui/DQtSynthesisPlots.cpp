@@ -224,7 +224,8 @@ void DQtSynthesis::OnDrawNomo_All(int temp, int /*Status*/, bool ch_all, bool ch
   // With no row selected the chosen-glass layer is simply empty.
   const synthesis::DoubletResult* result = ch_choosen ? selectedResult() : nullptr;
   const plot::GlassSeries chosen =
-      result ? plot::chosenSeries(m_plotData, d.kind, result->glass1.name, result->glass2.name)
+      result ? plot::chosenSeries(m_plotData, d.kind, result->glass1.shownName(),
+                                  result->glass2.shownName())
              : plot::GlassSeries{};
   const plot::StatusSeries series =
       ch_all ? plot::statusSeries(m_plotData, d.kind, plotFilter()) : plot::StatusSeries{};

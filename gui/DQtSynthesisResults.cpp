@@ -16,6 +16,7 @@
 #include "gui/cell_format.h"
 #include "gui/result_columns.h"
 #include "synthesis/design_input_check.h"
+#include "synthesis/doublet_glass_data.h"
 #include "ui_DQtSynthesis.h"
 
 namespace {
@@ -221,9 +222,9 @@ void DQtSynthesis::fillResultTable() {
     order->setData(Qt::UserRole, row);  // the core's index, whatever the sorting
     table->setItem(row, kOrderColumn, order);
     table->setItem(row, kGlass1Column,
-                   nameItem(r.glass1.name, r.orderB ? kFlintColour : kCrownColour));
+                   nameItem(r.glass1.shownName(), r.orderB ? kFlintColour : kCrownColour));
     table->setItem(row, kGlass2Column,
-                   nameItem(r.glass2.name, r.orderB ? kCrownColour : kFlintColour));
+                   nameItem(r.glass2.shownName(), r.orderB ? kCrownColour : kFlintColour));
     const auto numbers = s.columns();
     for (int k = 0; k < int(numbers.size()); ++k) {
       const int col = kLeadingColumns + k;
@@ -231,9 +232,20 @@ void DQtSynthesis::fillResultTable() {
           row, col,
           new NumberItem(numbers[k].value_or(std::nan("")), resultColumns()[col].decimals));
     }
+    fillGlassDataCells(row, kLeadingColumns + int(numbers.size()), synthesis::doubletGlassData(r));
     if (!s.edgeOk) markThinEdge(row, QString::fromStdString(synthesis::edgeWarning(r)));
   }
   showEdgeCount();
+}
+
+void DQtSynthesis::fillGlassDataCells(int row, int firstColumn,
+                                      const synthesis::DoubletGlassData& data) {
+  const std::optional<double> values[] = {data.cost1, data.cost2, data.transmittance, data.mass};
+  for (int k = 0; k < int(std::size(values)); ++k) {
+    const int col = firstColumn + k;
+    ui->m_TW_ResTable->setItem(
+        row, col, new NumberItem(values[k].value_or(std::nan("")), resultColumns()[col].decimals));
+  }
 }
 
 void DQtSynthesis::markThinEdge(int row, const QString& warning) {
@@ -319,7 +331,7 @@ void DQtSynthesis::showSelected(const synthesis::DoubletResult& r) {
   };
   QString text;
   for (const synthesis::GlassRecord* g : {&r.glass1, &r.glass2}) {
-    const QString name = QString::fromStdString(g->name).toHtmlEscaped();
+    const QString name = QString::fromStdString(g->shownName()).toHtmlEscaped();
     text += QStringLiteral("<p>%1: n<sub>%2</sub>=%3</p>").arg(name, sub, n(*g));
     text += QStringLiteral("<p>%1: &nu;<sub>%2</sub>=%3</p>").arg(name, sub, nu(*g));
   }

@@ -37,6 +37,22 @@ const ResultColumn kValueColumns[] = {
                        "при котором компонент остается в фокусе, когда меняется температура"),
      6},
 };
+// The maker's data of the doublet's glasses follow the core's values.
+const ResultColumn kGlassDataColumns[] = {
+    {"cost1", QT_TRANSLATE_NOOP("ResultColumns", "стоимость\n1-й линзы"),
+     QT_TRANSLATE_NOOP("ResultColumns", "Относительная стоимость стекла первой линзы по каталогу"),
+     2},
+    {"cost2", QT_TRANSLATE_NOOP("ResultColumns", "стоимость\n2-й линзы"),
+     QT_TRANSLATE_NOOP("ResultColumns", "Относительная стоимость стекла второй линзы по каталогу"),
+     2},
+    {"transmittance", QT_TRANSLATE_NOOP("ResultColumns", "пропускание\nпри λmin"),
+     QT_TRANSLATE_NOOP("ResultColumns",
+                       "Внутреннее пропускание обеих линз при λmin на их осевых толщинах"),
+     4},
+    {"mass", QT_TRANSLATE_NOOP("ResultColumns", "масса [г]"),
+     QT_TRANSLATE_NOOP("ResultColumns", "Масса обеих линз, обрезанных по диаметру зрачка [г]"), 2},
+};
+
 static_assert(std::size(kValueColumns) == synthesis::ResultSummary::kColumnCount,
               "every value of a result row needs a column header");
 
@@ -55,6 +71,7 @@ const std::vector<ResultColumn>& resultColumns() {
         {"glass2", QT_TRANSLATE_NOOP("ResultColumns", "стекло 2"),
          QT_TRANSLATE_NOOP("ResultColumns", "Марка стекла второй линзы"), 0}};
     all.insert(all.end(), std::begin(kValueColumns), std::end(kValueColumns));
+    all.insert(all.end(), std::begin(kGlassDataColumns), std::end(kGlassDataColumns));
     return all;
   }();
   return columns;

@@ -57,6 +57,7 @@ void runCalculation(DoubletSynthesis& core, const CalculationInputs& in) {
   core.lambda0 = in.lambda0;
   core.lambdaMin = in.lambdaMin;
   core.lambdaMax = in.lambdaMax;
+  core.extraFilterSteps = glassDataSteps(in.dataFilter);
   // The count is split over both sides of the target and both lens orders; one pair is one pair.
   const int count = in.mode == SearchMode::Pair ? 1 : in.pairCount / 4;
   const std::string glass1 = in.mode == SearchMode::All ? std::string() : in.glass1;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "synthesis/doublet_synthesis.h"
+#include "synthesis/glass_properties.h"
 
 namespace synthesis {
 
@@ -51,6 +52,7 @@ struct CalculationInputs {
   StatusFlags statuses{true, true, false, false, false};
   FilterRanges ranges{1.4, 1.8, 20.0, 70.0};
   bool indexFilter = true, abbeFilter = true;
+  GlassDataFilter dataFilter;  ///< limits on cost, resistance classes and transmittance
 };
 
 /// Empties the results, sets the wavelengths, searches the pairs of the chosen mode, then

@@ -12,6 +12,7 @@ namespace {
 
 // A catalog glass admitted to the search, with its index and Abbe number computed once.
 struct SearchGlass {
+  const std::string* key;  ///< label of the glass in the merged catalog
   const GlassRecord* record;
   double n;
   double nu;
@@ -28,7 +29,8 @@ struct RankedPair {
 std::vector<SearchGlass> searchGlasses(const std::vector<FilterGlass>& passed) {
   std::vector<SearchGlass> glasses;
   glasses.reserve(passed.size());
-  for (const FilterGlass& g : passed) glasses.push_back({&g.record(), g.n(), g.nu()});
+  for (const FilterGlass& g : passed)
+    glasses.push_back({&g.record().shownName(), &g.record(), g.n(), g.nu()});
   return glasses;
 }
 
@@ -115,7 +117,7 @@ constexpr std::uint32_t kNoGlass = std::numeric_limits<std::uint32_t>::max();
 
 std::uint32_t findGlass(const std::vector<SearchGlass>& glasses, const std::string& name) {
   for (std::uint32_t i = 0; i < glasses.size(); ++i) {
-    if (glasses[i].record->name == name) return i;
+    if (*glasses[i].key == name) return i;
   }
   return kNoGlass;
 }
@@ -204,8 +206,8 @@ void searchPairs(DoubletSynthesis& core, const std::vector<SearchGlass>& glasses
   const auto take = [&](const RankedPair& c, bool orderB) {
     core.results.push_back(makeResult(glasses, c, orderB, q.chromatic));
     const DoubletResult& r = core.results.back();
-    const std::string& crown = orderB ? r.glass2.name : r.glass1.name;
-    const std::string& flint = orderB ? r.glass1.name : r.glass2.name;
+    const std::string& crown = orderB ? r.glass2.shownName() : r.glass1.shownName();
+    const std::string& flint = orderB ? r.glass1.shownName() : r.glass2.shownName();
     core.pairTable.insert_or_assign(crown + " " + flint, r.pair);
   };
   if (listA.size() < 2 || listB.size() < 2) {
@@ -222,8 +224,8 @@ void searchPairs(DoubletSynthesis& core, const std::vector<SearchGlass>& glasses
 
 }  // namespace
 
-void DoubletSynthesis::readAgfCatalog() {
-  readAgfFile(catalogPath, catalog);
+std::vector<std::string> DoubletSynthesis::readAgfCatalog() {
+  return readAgfFile(catalogPath, catalog);
 }
 
 void DoubletSynthesis::synthesize(double C, double P, double W, int count,
@@ -255,7 +257,8 @@ std::string targetOutOfRangeMessage(double target, double smallest, double large
 DoubletResult& DoubletSynthesis::findResult(const std::string& glass1Name,
                                             const std::string& glass2Name) {
   for (DoubletResult& result : results) {
-    if (result.glass1.name == glass1Name && result.glass2.name == glass2Name) return result;
+    if (result.glass1.shownName() == glass1Name && result.glass2.shownName() == glass2Name)
+      return result;
   }
   throw std::runtime_error(kResultNotFound);
 }

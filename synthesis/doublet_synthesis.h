@@ -145,8 +145,8 @@ class DoubletSynthesis {
   /// Why the last search added no doublet; empty when it added some.
   std::string emptySearchReason;
 
-  /// Reads the AGF file at catalogPath into the catalog.
-  void readAgfCatalog();
+  /// Reads the AGF file at catalogPath into the catalog; returns the reading's warnings.
+  std::vector<std::string> readAgfCatalog();
 
   /// Searches the pairs nearest the target P0 = P − 0.85·(W − 0.14)² and appends them to results.
   /// `count` pairs are taken from each side of the target in each lens order; a non-empty
@@ -156,7 +156,7 @@ class DoubletSynthesis {
                   const FilterRanges& ranges, bool indexFilterOn, bool abbeFilterOn,
                   const std::string& glass1Name, const std::string& glass2Name);
 
-  /// Returns the first result whose lenses are made of these glasses, in this order.
+  /// Returns the first result whose lenses are made of these glasses (labels), in this order.
   DoubletResult& findResult(const std::string& glass1Name, const std::string& glass2Name);
 
   /// Gives every result the window's thicknesses (by lens order), pupil, field, environment and

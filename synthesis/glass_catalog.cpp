@@ -1,98 +1,113 @@
 #include "synthesis/glass_catalog.h"
 
+#include <algorithm>
+#include <set>
 #include <stdexcept>
 
-#include "zelt/glassdata/AgfScanner.h"
+#include "zelt/glassdata/AgfReader.h"
 #include "zelt/glassdata/TextDecoding.h"
 
 namespace synthesis {
 namespace {
 
-using zelt::agf::AgfScanner;
-
-// Fills the NM fields in order; the first field that does not read leaves it and all later ones
-// at zero, as a stream read would.
-void readNameLine(std::string_view line, GlassRecord& glass) {
-  const auto tokens = zelt::agf::splitTokens(line);
-  if (tokens.empty()) return;
-  glass.name = std::string(tokens[0]);
-  auto token = [&](std::size_t i) { return i < tokens.size() ? tokens[i] : std::string_view(); };
-  const auto formula = zelt::agf::parseInteger(token(1));
-  if (!formula) return;
-  glass.formula = *formula;
-  double* numbers[] = {&glass.milCode, &glass.nd, &glass.vd};
-  for (std::size_t i = 0; i < 3; ++i) {
-    const auto value = zelt::agf::parseNumber(token(2 + i));
-    if (!value) return;
-    *numbers[i] = *value;
+// Glasses of one file in file order, each a record of the synthesis.
+GlassCatalog toCatalog(zelt::agf::AgfCatalog&& read) {
+  GlassCatalog catalog;
+  for (zelt::agf::AgfGlass& glass : read.glasses) {
+    GlassRecord record;
+    static_cast<zelt::agf::AgfGlass&>(record) = std::move(glass);
+    // A record without a name (an NM keyword with nothing after it) is no glass.
+    if (!record.name.empty()) catalog.insert_or_assign(record.name, std::move(record));
   }
-  const auto exclude = zelt::agf::parseInteger(token(5));
-  if (!exclude) return;
-  glass.excludeSubstitution = *exclude;
-  // A missing status means a standard glass.
-  if (const auto status = zelt::agf::parseInteger(token(6))) glass.status = *status;
+  return catalog;
 }
 
-void append(std::vector<double>& list, const std::vector<double>& numbers) {
-  list.insert(list.end(), numbers.begin(), numbers.end());
+std::vector<std::string> describeAll(const std::vector<zelt::agf::ReadWarning>& warnings,
+                                     const std::string& prefix) {
+  std::vector<std::string> texts;
+  for (const auto& w : warnings) texts.push_back(prefix + zelt::agf::describe(w));
+  return texts;
 }
 
-// Reads the two LD values; returns false when they do not read, which ends the file.
-bool readRange(AgfScanner& scanner, GlassRecord& glass) {
-  std::string_view token;
-  double* ends[] = {&glass.lambdaMin, &glass.lambdaMax};
-  for (double* end : ends) {
-    if (!scanner.nextToken(token)) return false;
-    const auto value = zelt::agf::parseNumber(token);
-    if (!value) return false;
-    *end = *value;
-  }
-  return true;
-}
-
-void store(GlassRecord& glass, GlassCatalog& catalog) {
-  // A record without a name (an NM keyword with nothing after it) is no glass.
-  if (!glass.name.empty()) catalog.insert_or_assign(glass.name, std::move(glass));
+std::string joined(const std::vector<std::string>& names) {
+  std::string text;
+  for (const auto& name : names) text += (text.empty() ? "" : ", ") + name;
+  return text;
 }
 
 }  // namespace
 
-void readAgfText(std::string text, GlassCatalog& catalog, const std::string& origin) {
-  AgfScanner scanner(std::move(text));
-  GlassRecord pending;
-  bool hasPending = false;
-  std::string_view token;
-  while (scanner.nextToken(token)) {
-    if (token == "NM") {
-      if (hasPending) store(pending, catalog);
-      pending = GlassRecord{};
-      pending.catalog = origin;
-      hasPending = true;
-      readNameLine(scanner.restOfLine(), pending);
-    } else if (token == "ED") {
-      append(pending.extra, scanner.numberList());
-    } else if (token == "CD") {
-      append(pending.dispersion, scanner.numberList());
-    } else if (token == "TD") {
-      append(pending.thermal, scanner.numberList());
-    } else if (token == "LD") {
-      if (!readRange(scanner, pending)) break;
+void mergeCatalog(GlassCatalog& merged, const GlassCatalog& added) {
+  std::vector<GlassRecord> glasses;
+  for (auto& entry : merged) glasses.push_back(std::move(entry.second));
+  for (const auto& entry : added) {
+    const GlassRecord& glass = entry.second;
+    auto same = std::find_if(glasses.begin(), glasses.end(), [&](const GlassRecord& g) {
+      return g.name == glass.name && g.catalog == glass.catalog;
+    });
+    if (same != glasses.end()) {
+      *same = glass;
+    } else {
+      glasses.push_back(glass);
     }
   }
-  if (hasPending) store(pending, catalog);
+  std::map<std::string, int> holders;
+  for (const auto& g : glasses) ++holders[g.name];
+  merged.clear();
+  for (auto& g : glasses) {
+    g.label = holders[g.name] > 1 ? g.name + " (" + g.catalog + ")" : g.name;
+    std::string key = g.label;
+    merged.insert_or_assign(std::move(key), std::move(g));
+  }
 }
 
-void readAgfFile(const std::string& path, GlassCatalog& catalog) {
+std::vector<std::string> readAgfText(std::string_view text, GlassCatalog& catalog,
+                                     const std::string& origin) {
+  auto read = zelt::agf::parseAgfCatalog(text, origin);
+  std::vector<std::string> warnings = describeAll(read.warnings, "");
+  mergeCatalog(catalog, toCatalog(std::move(read)));
+  return warnings;
+}
+
+std::vector<std::string> readAgfFile(const std::string& path, GlassCatalog& catalog) {
   if (path.empty()) throw std::runtime_error("Не задан файл c данными оптических стекол");
   const auto bytes = zelt::text::readFileBytes(path);
   if (!bytes) throw std::runtime_error("Файл c данными оптических стекол отсутствует");
-  readAgfText(zelt::text::decodeText(*bytes), catalog, catalogBaseName(path));
+  const std::string name = catalogBaseName(path);
+  auto read = zelt::agf::parseAgfCatalog(zelt::text::decodeText(*bytes), name);
+  if (read.glasses.empty()) throw std::runtime_error(path + ": " + zelt::agf::kNoGlassMessage);
+  std::vector<std::string> warnings = describeAll(read.warnings, name + ": ");
+  mergeCatalog(catalog, toCatalog(std::move(read)));
+  return warnings;
 }
 
 std::string catalogBaseName(const std::string& path) {
-  const auto slash = path.find_last_of("/\\");
-  const std::string file = slash == std::string::npos ? path : path.substr(slash + 1);
-  return file.substr(0, file.find('.'));
+  return zelt::agf::catalogNameFromPath(path);
+}
+
+std::vector<std::string> catalogsHolding(const GlassCatalog& catalog, const std::string& name) {
+  std::set<std::string> holders;
+  for (const auto& [key, glass] : catalog)
+    if (glass.name == name) holders.insert(glass.catalog);
+  return {holders.begin(), holders.end()};
+}
+
+std::string resolveGlass(const GlassCatalog& catalog, const std::string& text) {
+  if (catalog.count(text) != 0) return text;
+  const std::size_t slash = text.find('/');
+  if (slash != std::string::npos) {
+    const std::string catalogName = text.substr(0, slash);
+    const std::string name = text.substr(slash + 1);
+    for (const auto& [key, glass] : catalog)
+      if (glass.name == name && glass.catalog == catalogName) return key;
+    return text;
+  }
+  const auto holders = catalogsHolding(catalog, text);
+  if (holders.size() > 1) {
+    throw std::runtime_error("Стекло " + text + " есть в нескольких каталогах (" + joined(holders) +
+                             "): укажите КАТАЛОГ/" + text);
+  }
+  return text;
 }
 
 }  // namespace synthesis

@@ -3,16 +3,15 @@
 
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "zelt/glassdata/AgfGlass.h"
 
 namespace synthesis {
 
 /// Conditions at which the indices of a glass are computed.
-struct GlassEnvironment {
-  double temperature = 20.0;  ///< [°C]
-  double pressure = 1.0;      ///< [atm], 1 is normal pressure
-  bool airIndex = true;       ///< indices relative to air at this temperature and pressure
-};
+using GlassEnvironment = zelt::agf::IndexConditions;
 
 /// Catalog status of a glass, as the AGF NM record codes it.
 enum GlassStatus : int { Standard = 0, Preferred = 1, Obsolete = 2, Special = 3, Melt = 4 };
@@ -24,23 +23,15 @@ inline constexpr int kGlassStatusCount = 5;
 inline constexpr double kLineF = 0.4861327;
 inline constexpr double kLineC = 0.6562725;
 
-/// One catalog glass; copied by value into the synthesis results.
-struct GlassRecord {
-  std::string name;
-  int formula = 0;  ///< AGF dispersion formula number 1..13
-  double milCode = 0.0;
-  double nd = 0.0;
-  double vd = 0.0;
-  int excludeSubstitution = 0;
-  int status = Standard;
-  double lambdaMin = 0.0;          ///< shortest admissible wavelength [um]
-  double lambdaMax = 0.0;          ///< longest admissible wavelength [um]
-  std::vector<double> dispersion;  ///< CD coefficients c0, c1, ...
-  std::vector<double> thermal;     ///< TD: D0, D1, D2, E0, E1, λtk [um], Tref [°C]
-  std::vector<double> extra;       ///< ED; the first is α, thermal expansion [1e-6/°C]
+/// One catalog glass with the conditions of its indices; copied by value into the results.
+struct GlassRecord : zelt::agf::AgfGlass {
   GlassEnvironment environment;
-  std::string catalog;  ///< catalog of origin: base name of the AGF file the glass was read from
+  /// Name in the merged catalog: the glass name, or "NAME (CATALOG)" when several loaded
+  /// catalogs hold that name; empty for a glass read outside a merged catalog.
+  std::string label;
 
+  /// Returns the label, or the name when the glass has none.
+  const std::string& shownName() const { return label.empty() ? name : label; }
   /// Returns the index relative to the environment's air at `lambda` [um] and temperature `t`.
   double refractiveIndex(double lambda, double t) const;
   /// Returns the index at `lambda` [um] at the environment temperature.
@@ -53,18 +44,32 @@ struct GlassRecord {
   double thermoOpticalValue(double lambda) const;
 };
 
-/// Catalog glasses by name, in byte-wise name order.
+/// Catalog glasses by label (GlassRecord::label), in byte-wise order.
 using GlassCatalog = std::map<std::string, GlassRecord>;
 
-/// Reads the AGF file at `path` into `catalog` (glasses of the same name are replaced).
-/// Throws std::runtime_error with the user's message when the path is empty or the file is missing.
-void readAgfFile(const std::string& path, GlassCatalog& catalog);
+/// Merges `added` into `merged`: a glass of the same name and catalog replaces the one there; a
+/// name that several catalogs hold stays once per catalog, each labelled "NAME (CATALOG)".
+void mergeCatalog(GlassCatalog& merged, const GlassCatalog& added);
 
-/// Reads AGF text (already decoded to 8-bit with LF line ends) into `catalog`; every glass read
-/// remembers `origin` as its catalog.
-void readAgfText(std::string text, GlassCatalog& catalog, const std::string& origin = {});
+/// Reads the AGF file at `path` into `catalog` (see mergeCatalog) and returns the reading's
+/// warnings, each "FILE: строка N: …". Throws std::runtime_error with the user's message when the
+/// path is empty, the file is missing or it holds no glass; the catalog then stays as it was.
+std::vector<std::string> readAgfFile(const std::string& path, GlassCatalog& catalog);
 
-/// Returns the catalog name of an AGF file: its file name without folder, up to the first dot.
+/// Reads AGF text (already decoded to 8-bit with LF line ends) into `catalog` (see mergeCatalog);
+/// every glass read remembers `origin` as its catalog. Returns the warnings, "строка N: …".
+std::vector<std::string> readAgfText(std::string_view text, GlassCatalog& catalog,
+                                     const std::string& origin = {});
+
+/// Returns the catalog name of an AGF file: its file name without folder and last extension.
 std::string catalogBaseName(const std::string& path);
+
+/// Returns the catalogs of `catalog` that hold a glass named `name`, in name order.
+std::vector<std::string> catalogsHolding(const GlassCatalog& catalog, const std::string& name);
+
+/// Returns the label of the glass that `text` names: a label, "CATALOG/NAME", or a bare name
+/// that one catalog holds. Throws std::runtime_error naming the catalogs when several hold it;
+/// returns `text` unchanged when no glass matches (the search then finds none).
+std::string resolveGlass(const GlassCatalog& catalog, const std::string& text);
 
 }  // namespace synthesis

@@ -15,7 +15,8 @@ std::string formatWavelength(double lambda) {
 }
 
 void checkRange(const GlassRecord& glass, double lambda) {
-  if (lambda < glass.lambdaMin || lambda > glass.lambdaMax) {
+  // Written so that a NaN or non-positive wavelength is refused too.
+  if (!(lambda >= glass.lambdaMin && lambda <= glass.lambdaMax) || lambda <= 0.0) {
     throw std::runtime_error("Длина волны " + formatWavelength(lambda) +
                              " выходит за границы разрешенного диапазона для стекла " + glass.name);
   }
@@ -32,30 +33,16 @@ double formulaIndex(const GlassRecord& glass, double lambda) {
   return zelt::dispersion::formulaIndex(glass.formula, glass.dispersion, lambda);
 }
 
-// Thermal change of the index after the catalog's D0, D1, D2, E0, E1, λtk, Tref.
-double thermalChange(const GlassRecord& glass, double n0, double lambda, double t) {
-  const auto& td = glass.thermal;
-  if (td.empty()) return 0.0;
-  if (td.size() < zelt::dispersion::kThermalValues) {
-    throw std::runtime_error("Неполные термические данные (TD) у стекла " + glass.name);
-  }
-  // The library computes the same change for a lens file's temperature.
-  return zelt::dispersion::thermalIndexChange(td, n0, lambda, t);
-}
-
-// Index of air at `lambda`, temperature `t` and the environment's pressure.
-double airIndex(const GlassEnvironment& environment, double lambda, double t) {
-  if (!environment.airIndex) return 1.0;
-  return zelt::dispersion::airIndex(lambda, t, environment.pressure);
-}
-
 }  // namespace
 
 double GlassRecord::refractiveIndex(double lambda, double t) const {
   checkRange(*this, lambda);
   const double n0 = formulaIndex(*this, lambda);
-  // The catalog coefficients are used as they stand at every temperature.
-  return (n0 + thermalChange(*this, n0, lambda, t)) / airIndex(environment, lambda, t);
+  GlassEnvironment at = environment;
+  at.temperature = t;
+  const auto n = zelt::agf::conditionedIndex(thermal, n0, lambda, at);
+  if (!n) throw std::runtime_error("Неполные термические данные (TD) у стекла " + name);
+  return *n;
 }
 
 double GlassRecord::abbeNumber(double lambda0, double lambda1, double lambda2) const {
@@ -70,7 +57,7 @@ double GlassRecord::principalDispersion() const {
 }
 
 double GlassRecord::thermoOpticalValue(double lambda) const {
-  if (extra.empty()) {
+  if (extra.empty() || std::isnan(extra[0])) {
     throw std::runtime_error("Нет коэффициента теплового расширения (ED) у стекла " + name);
   }
   const double t = environment.temperature;

@@ -145,8 +145,11 @@ void addSearchFlags(CLI::App& app, synthesis::CalculationInputs& in) {
   addValue(app, "--mode", "all|one|pair",
            "all pairs, pairs with --glass1, or the pair --glass1 --glass2 (default all)",
            [&in](const std::string& text) { in.mode = parseMode(text); });
-  app.add_option("--glass1", in.glass1, "first glass of modes one and pair")->type_name("NAME");
-  app.add_option("--glass2", in.glass2, "second glass of mode pair")->type_name("NAME");
+  app.add_option("--glass1", in.glass1,
+                 "first glass of modes one and pair; CATALOG/NAME where catalogs share NAME")
+      ->type_name("NAME");
+  app.add_option("--glass2", in.glass2, "second glass of mode pair (as --glass1)")
+      ->type_name("NAME");
   addValue(app, "--status", "LIST",
            "any of standard,preferred,obsolete,special,melt (default standard,preferred)",
            [&in](const std::string& text) { in.statuses = parseStatuses(text); });
@@ -160,12 +163,41 @@ void addSearchFlags(CLI::App& app, synthesis::CalculationInputs& in) {
            });
 }
 
+Apply optionalTo(std::optional<double>& target, const std::string& flag, bool fraction) {
+  return [&target, flag, fraction](const std::string& text) {
+    const double value = number(flag, text);
+    if (value < 0.0 || (fraction && value > 1.0))
+      bad(flag + (fraction ? ": expected a value from 0 to 1: " : ": must not be negative: ") +
+          text);
+    target = value;
+  };
+}
+
+// Limits on the maker's data: cost, resistance classes, transmittance.
+void addGlassDataFlags(CLI::App& app, synthesis::GlassDataFilter& f) {
+  addValue(app, "--max-cost", "X", "highest relative cost (default none)",
+           optionalTo(f.maxCost, "--max-cost", false));
+  const char* const classes[] = {"cr", "fr", "sr", "ar", "pr"};
+  const char* const meanings[] = {"climate", "stain", "acid", "alkali", "phosphate"};
+  for (int k = 0; k < synthesis::kResistanceCount; ++k) {
+    const std::string flag = std::string("--max-") + classes[k];
+    addValue(app, flag, "N", std::string("highest ") + meanings[k] + " resistance class",
+             optionalTo(f.maxClass[k], flag, false));
+  }
+  addValue(app, "--min-transmittance", "T",
+           "lowest internal transmittance of 10 mm at the minimum line, 0..1",
+           optionalTo(f.minTransmittance, "--min-transmittance", true));
+  app.add_flag("--require-data", f.requireData,
+               "a glass without a limited datum is left out (default: it passes)");
+}
+
 void addCatalogFlags(CLI::App& app, Options& o) {
   app.add_option("--catalog", o.catalogs,
                  "AGF glass catalog (repeatable; read in order into one catalog)")
       ->type_name("FILE")
       ->allow_extra_args(false);
-  app.add_flag("--list", o.list, "print the catalog's glasses and exit");
+  app.add_flag("--list", o.list,
+               "print the catalog's glasses and exit (--format json: a JSON array)");
 }
 
 void addOutputFlags(CLI::App& app, Options& o) {
@@ -197,6 +229,7 @@ std::unique_ptr<CLI::App> makeParser(Options& o) {
   addCatalogFlags(*app, o);
   addDesignFlags(*app, o.calculation);
   addSearchFlags(*app, o.calculation);
+  addGlassDataFlags(*app, o.calculation.dataFilter);
   addOutputFlags(*app, o);
   return app;
 }

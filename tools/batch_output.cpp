@@ -1,6 +1,7 @@
 #include "batch_output.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <iomanip>
@@ -9,6 +10,7 @@
 #include <utility>
 
 #include "batch_format.h"
+#include "synthesis/doublet_glass_data.h"
 #include "zelt/glassdata/TextDecoding.h"
 
 namespace batch {
@@ -33,11 +35,12 @@ std::string csvField(const std::string& text) {
 void printCsv(const std::vector<Row>& rows, std::ostream& out) {
   out << "glass1,glass2,order";
   for (const auto& name : numericColumns()) out << ',' << name;
-  out << ",edge_ok\n";
+  out << ",edge_ok,catalog1,catalog2\n";
   for (const Row& row : rows) {
     out << csvField(row.glass1) << ',' << csvField(row.glass2) << ',' << row.order;
     for (const auto& v : row.values) out << ',' << csvNumber(v);
-    out << ',' << (row.edgeOk ? "true" : "false") << '\n';
+    out << ',' << (row.edgeOk ? "true" : "false") << ',' << csvField(row.catalog1) << ','
+        << csvField(row.catalog2) << '\n';
   }
 }
 
@@ -57,6 +60,8 @@ void printJson(const std::vector<Row>& rows, std::ostream& out) {
     for (std::size_t k = 0; k < row.values.size(); ++k)
       object[numericColumns()[k]] = jsonNumber(row.values[k]);
     object["edge_ok"] = row.edgeOk;
+    object["catalog1"] = jsonText(row.catalog1);
+    object["catalog2"] = jsonText(row.catalog2);
     document.push_back(std::move(object));
   }
   out << document.dump(2) << '\n';
@@ -67,13 +72,13 @@ int columnWidth(const std::string& name) {
 }
 
 void printTable(const std::vector<Row>& rows, std::ostream& out) {
-  out << std::left << std::setw(12) << "glass1" << std::setw(12) << "glass2"
+  out << std::left << std::setw(12) << "glass1" << ' ' << std::setw(12) << "glass2"
       << "ord";
   for (const auto& name : numericColumns())
     out << std::right << std::setw(columnWidth(name)) << name;
   out << std::setw(9) << "edge_ok" << '\n';
   for (const Row& row : rows) {
-    out << std::left << std::setw(12) << row.glass1 << std::setw(12) << row.glass2 << ' '
+    out << std::left << std::setw(12) << row.label1 << ' ' << std::setw(12) << row.label2 << ' '
         << row.order << ' ';
     for (std::size_t k = 0; k < row.values.size(); ++k) {
       const auto& v = row.values[k];
@@ -90,6 +95,57 @@ std::string indexOrDash(const auto& compute) {
   } catch (const std::runtime_error&) {
     return "-";
   }
+}
+
+// The maker's data that --list adds after the optical columns.
+const std::array<const char*, 10>& glassDataColumns() {
+  static constexpr std::array<const char*, 10> names{"cost", "cr",      "fr",  "sr",   "ar",
+                                                     "pr",   "density", "tce", "dpgf", "t10_min"};
+  return names;
+}
+
+std::array<std::optional<double>, 10> glassData(const synthesis::GlassRecord& g, double lambdaMin) {
+  using synthesis::Resistance;
+  const auto grade = [&](Resistance r) { return synthesis::resistanceClass(g, r); };
+  return {g.cost,
+          grade(Resistance::Climate),
+          grade(Resistance::Stain),
+          grade(Resistance::Acid),
+          grade(Resistance::Alkali),
+          grade(Resistance::Phosphate),
+          g.density,
+          g.expansion,
+          g.deltaPgF,
+          synthesis::transmittance10(g, lambdaMin)};
+}
+
+std::optional<double> valueOrNone(const auto& compute) {
+  try {
+    return compute();
+  } catch (const std::runtime_error&) {
+    return std::nullopt;
+  }
+}
+
+void printGlassJson(const synthesis::DoubletSynthesis& core, std::ostream& out) {
+  auto document = nlohmann::ordered_json::array();
+  for (const auto& entry : core.catalog) {
+    const synthesis::GlassRecord& g = entry.second;
+    nlohmann::ordered_json object;
+    object["glass"] = jsonText(g.name);
+    object["catalog"] = jsonText(g.catalog);
+    object["status"] = synthesis::statusName(g.status);
+    object["n"] = jsonNumber(valueOrNone([&] { return g.index(core.lambda0); }));
+    object["abbe"] = jsonNumber(
+        valueOrNone([&] { return g.abbeNumber(core.lambda0, core.lambdaMin, core.lambdaMax); }));
+    object["ld_min"] = g.lambdaMin;
+    object["ld_max"] = g.lambdaMax;
+    const auto data = glassData(g, core.lambdaMin);
+    for (std::size_t k = 0; k < data.size(); ++k)
+      object[glassDataColumns()[k]] = jsonNumber(data[k]);
+    document.push_back(std::move(object));
+  }
+  out << document.dump(2) << '\n';
 }
 
 }  // namespace
@@ -116,13 +172,18 @@ const std::vector<std::string>& numericColumns() {
                                               "t1",
                                               "t2",
                                               "edge1",
-                                              "edge2"};
+                                              "edge2",
+                                              "cost1",
+                                              "cost2",
+                                              "transmittance",
+                                              "mass"};
   return names;
 }
 
 Row makeRow(const synthesis::DoubletResult& r) {
   const synthesis::ResultSummary s = synthesis::summarize(r);
-  Row row{r.glass1.name, r.glass2.name, r.orderB ? 'B' : 'A', {}};
+  Row row{r.glass1.name,    r.glass2.name,    r.orderB ? 'B' : 'A', {},
+          r.glass1.catalog, r.glass2.catalog, r.glass1.shownName(), r.glass2.shownName()};
   const auto columns = s.columns();
   row.values.assign(columns.begin(), columns.end());
   // The design data that the window shows elsewhere follow the table's columns.
@@ -130,6 +191,9 @@ Row makeRow(const synthesis::DoubletResult& r) {
        {r.r1, r.r2, r.r3, r.index1, r.index2, r.thickness1, r.thickness2, s.edge1, s.edge2})
     row.values.emplace_back(v);
   row.edgeOk = s.edgeOk;
+  const synthesis::DoubletGlassData data = synthesis::doubletGlassData(r);
+  for (const auto& v : {data.cost1, data.cost2, data.transmittance, data.mass})
+    row.values.push_back(v);
   return row;
 }
 
@@ -144,18 +208,22 @@ void printRows(const std::vector<Row>& rows, Format format, std::ostream& out) {
   }
 }
 
-void printGlassList(const synthesis::DoubletSynthesis& core, std::ostream& out) {
-  out << std::left << std::setw(16) << "glass" << std::setw(11) << "status" << std::right
-      << std::setw(11) << "n(l0)" << std::setw(11) << "abbe" << std::setw(10) << "ld_min"
-      << std::setw(10) << "ld_max" << '\n';
+void printGlassList(const synthesis::DoubletSynthesis& core, Format format, std::ostream& out) {
+  if (format == Format::Json) return printGlassJson(core, out);
+  out << std::left << std::setw(16) << "glass" << ' ' << std::setw(20) << "catalog" << std::setw(11)
+      << "status" << std::right << std::setw(11) << "n(l0)" << std::setw(11) << "abbe"
+      << std::setw(10) << "ld_min" << std::setw(10) << "ld_max" << '\n';
   for (const auto& entry : core.catalog) {
     const synthesis::GlassRecord& g = entry.second;
-    out << std::left << std::setw(16) << entry.first << std::setw(11)
-        << synthesis::statusName(g.status) << std::right << std::setw(11)
+    out << std::left << std::setw(16) << g.name << ' ' << std::setw(20) << g.catalog
+        << std::setw(11) << synthesis::statusName(g.status) << std::right << std::setw(11)
         << indexOrDash([&] { return g.index(core.lambda0); }) << std::setw(11)
         << indexOrDash([&] { return g.abbeNumber(core.lambda0, core.lambdaMin, core.lambdaMax); })
         << std::setw(10) << formatted("%.4f", g.lambdaMin) << std::setw(10)
-        << formatted("%.4f", g.lambdaMax) << '\n';
+        << formatted("%.4f", g.lambdaMax);
+    for (const auto& v : glassData(g, core.lambdaMin))
+      out << std::setw(10) << (v ? formatted("%.6g", *v) : std::string("-"));
+    out << '\n';
   }
 }
 

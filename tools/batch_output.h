@@ -11,12 +11,15 @@
 
 namespace batch {
 
-/// One printed doublet: two glass names, the lens order, then the numeric columns.
+/// One printed doublet: two glass names, the lens order, the numeric columns, then the catalogs
+/// of the two glasses.
 struct Row {
   std::string glass1, glass2;
   char order = 'A';
   std::vector<std::optional<double>> values;  ///< empty optional: not computed
-  bool edgeOk = true;                         ///< both edges at least the minimum
+  std::string catalog1, catalog2;
+  std::string label1, label2;  ///< names in the merged catalog: "NAME (CATALOG)" when shared
+  bool edgeOk = true;          ///< both edges at least the minimum
 };
 
 /// Returns the names of the numeric columns, in row order.
@@ -28,7 +31,8 @@ Row makeRow(const synthesis::DoubletResult& result);
 /// Prints the rows in the chosen format.
 void printRows(const std::vector<Row>& rows, Format format, std::ostream& out);
 
-/// Prints every catalog glass with status, index at λ0, Abbe number and wavelength range.
-void printGlassList(const synthesis::DoubletSynthesis& core, std::ostream& out);
+/// Prints every catalog glass with its catalog, status, index at λ0, Abbe number and wavelength
+/// range, as a table or (Format::Json) a JSON array.
+void printGlassList(const synthesis::DoubletSynthesis& core, Format format, std::ostream& out);
 
 }  // namespace batch

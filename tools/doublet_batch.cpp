@@ -76,14 +76,18 @@ int run(const batch::Options& o) {
   core.lambdaMax = o.calculation.lambdaMax;
   for (const auto& file : o.catalogs) {
     core.catalogPath = file;
-    core.readAgfCatalog();
+    for (const auto& warning : core.readAgfCatalog()) std::cerr << warning << '\n';
   }
   if (o.list) {
-    batch::printGlassList(core, std::cout);
+    batch::printGlassList(core, o.format, std::cout);
     return 0;
   }
+  // A glass is named as the catalog lists it, or as CATALOG/NAME where makers share the name.
+  synthesis::CalculationInputs in = o.calculation;
+  if (!in.glass1.empty()) in.glass1 = synthesis::resolveGlass(core.catalog, in.glass1);
+  if (!in.glass2.empty()) in.glass2 = synthesis::resolveGlass(core.catalog, in.glass2);
   // The search and design run exactly as the main window's "Вычислить" does.
-  synthesis::runCalculation(core, o.calculation);
+  synthesis::runCalculation(core, in);
   printResults(core.results, o);
   saveFiles(core.results, o);
   return 0;

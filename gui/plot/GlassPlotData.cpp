@@ -47,6 +47,20 @@ void widen(double& low, double& high) {
 
 }  // namespace
 
+namespace {
+
+// "стоимость 1.2; CR 1, FR 0, SR 1, AR 2.3, PR 1.3", with "—" for what the maker leaves out.
+std::string makerDataText(const synthesis::GlassRecord& g) {
+  const auto value = [](const std::optional<double>& v) {
+    return v ? formatNumber("%g", *v) : std::string("—");
+  };
+  const auto& c = g.classes;
+  return "стоимость " + value(g.cost) + "; CR " + value(c.climate) + ", FR " + value(c.stain) +
+         ", SR " + value(c.acid) + ", AR " + value(c.alkali) + ", PR " + value(c.phosphate);
+}
+
+}  // namespace
+
 void fillPlotData(GlassPlotData& data, const synthesis::GlassCatalog& catalog,
                   const SpectralLines& lines) {
   data = GlassPlotData{};
@@ -67,6 +81,8 @@ void fillPlotData(GlassPlotData& data, const synthesis::GlassCatalog& catalog,
     data.statuses.push_back(glass.status);
     data.names.push_back(name);
     data.catalogs.push_back(glass.catalog);
+    data.costs.push_back(glass.cost.value_or(kNaN));
+    data.makerData.push_back(makerDataText(glass));
     data.tooltips.push_back(glassTooltip(data, data.size() - 1));
   }
 }
@@ -259,11 +275,14 @@ std::optional<std::pair<std::size_t, std::size_t>> normalLineGlasses(const Glass
 
 std::string glassTooltip(const GlassPlotData& data, std::size_t g) {
   std::string text = data.names[g];
-  if (!data.catalogs[g].empty()) text += " (" + data.catalogs[g] + ")";
+  // A name that several catalogs share carries its catalog already.
+  const std::string origin = " (" + data.catalogs[g] + ")";
+  if (!data.catalogs[g].empty() && !text.ends_with(origin)) text += origin;
   text += "\nn = " + formatNumber("%.6g", data.indices[g]);
   text += "\nν = " + formatNumber("%.6g", data.abbeNumbers[g]);
   text += "\nV = " + formatNumber("%.6g", data.thermoOptical[g]) + " °Cˉ¹";
   text += "\nстатус: " + std::string(statusText(data.statuses[g]));
+  if (g < data.makerData.size()) text += "\n" + data.makerData[g];
   return text;
 }
 

@@ -41,8 +41,10 @@ struct GlassPlotData {
   std::vector<double> partialDispersions;  ///< P_g,F; NaN when the g line is out of range
   std::vector<int> statuses;
   std::vector<std::string> names;
-  std::vector<std::string> catalogs;  ///< catalog of origin, empty when unknown
-  std::vector<std::string> tooltips;  ///< name, catalog, n, ν, V and status
+  std::vector<std::string> catalogs;   ///< catalog of origin, empty when unknown
+  std::vector<std::string> tooltips;   ///< name, catalog, n, ν, V, status, cost and classes
+  std::vector<double> costs;           ///< relative cost; NaN when the maker gives none
+  std::vector<std::string> makerData;  ///< cost and resistance classes as the tooltip shows them
 
   /// Returns the number of glasses.
   std::size_t size() const { return names.size(); }
@@ -144,7 +146,7 @@ ConstructionLines constructionLines(PlotKind kind, PlotPoint g1, PlotPoint g2, d
 /// their equivalents NSL7 and PBM2; none when the data hold neither pair.
 std::optional<std::pair<std::size_t, std::size_t>> normalLineGlasses(const GlassPlotData& data);
 
-/// Returns the tooltip of glass `g`: name, catalog, n, ν, V and status.
+/// Returns the tooltip of glass `g`: name, catalog, n, ν, V, status, cost and classes.
 std::string glassTooltip(const GlassPlotData& data, std::size_t g);
 
 }  // namespace plot

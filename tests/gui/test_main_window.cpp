@@ -300,7 +300,7 @@ void TestMainWindow::badCatalogThenEnterCopyAndZmxSave() {
   QCOMPARE(lines.size(), 2);
   QVERIFY(lines[0].startsWith(QStringLiteral("№\tстекло 1\tстекло 2\t")));
   QCOMPARE(lines[1].section('\t', 1, 1), t->item(0, kGlass1Column)->text());
-  QCOMPARE(lines[1].count('\t'), 15);
+  QCOMPARE(lines[1].count('\t'), t->columnCount() - 1);  // every column, none hidden
 
   clickRow(w, 0);
   click(w, "m_PB_ZMX");  // cancelled: no file, no error

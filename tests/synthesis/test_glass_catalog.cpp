@@ -21,15 +21,14 @@ GlassCatalog read(const std::string& text) {
   return catalog;
 }
 
-TEST(AgfReader, OnlyTheExactKeywordOpensARecord) {
+TEST(AgfReader, OnlyTheExactKeywordAtTheStartOfALineOpensARecord) {
   const auto catalog = read(
       "NM A 2 0 1.5 60 0 1\nNMX B 2 0 1.5 60 0 1\nnm C 2 0 1.5 60 0 1\n"
-      "CC a comment that says NM D 1 0 1.6 40 0 2\n");
-  ASSERT_EQ(catalog.size(), 2u);
+      "CC a comment that says NM D 1 0 1.6 40 0 2\nGC IT 0.4 0.5 10\n");
+  ASSERT_EQ(catalog.size(), 1u);
   EXPECT_TRUE(catalog.count("A"));
-  // A keyword standing alone inside a comment is still a keyword.
-  ASSERT_TRUE(catalog.count("D"));
-  EXPECT_EQ(catalog.at("D").status, 2);
+  // Comments are comments, whatever words they hold.
+  EXPECT_TRUE(catalog.at("A").transmission.empty());
 }
 
 TEST(AgfReader, NameLineFieldsAndTheirGaps) {
@@ -49,18 +48,7 @@ TEST(AgfReader, NameLineFieldsAndTheirGaps) {
   EXPECT_EQ(catalog.at("BROKEN").status, 0);
 }
 
-TEST(AgfReader, ListsRangeAndRepeatedNames) {
-  const auto catalog = read(
-      "NM G 2 0 1.5 60 0 1\nED 7.1 8.2 2.51 -0.5 0\nCD 1 2 word 3\nTD 1 2\nLD 0.3 2.5\n"
-      "NM H 2 0 1.5 60 0 1\nNM G 1 0 1.6 40 0 0\nED 1\n");
-  const auto& h = catalog.at("H");
-  EXPECT_TRUE(h.extra.empty());
-  EXPECT_EQ(h.lambdaMin, 0.0);
-  EXPECT_EQ(h.lambdaMax, 0.0);
-  // The second glass of a name replaces the first.
-  EXPECT_EQ(catalog.at("G").formula, 1);
-  EXPECT_EQ(catalog.at("G").extra, std::vector<double>{1});
-
+TEST(AgfReader, ListsAndRange) {
   const auto first =
       read("NM G 2 0 1.5 60 0 1\nED 7.1 8.2 2.51 -0.5 0\nCD 1 2 word 3\nLD 0.3 2.5\n");
   EXPECT_EQ(first.at("G").extra, (std::vector<double>{7.1, 8.2, 2.51, -0.5, 0}));
@@ -68,11 +56,41 @@ TEST(AgfReader, ListsRangeAndRepeatedNames) {
   EXPECT_DOUBLE_EQ(first.at("G").lambdaMax, 2.5);
 }
 
-TEST(AgfReader, UnreadableRangeEndsTheFileKeepingThePendingGlass) {
-  const auto catalog = read("NM A 2 0 1.5 60 0 1\nLD 0.3 oops\nNM B 2 0 1.5 60 0 1\n");
-  ASSERT_EQ(catalog.size(), 1u);
-  EXPECT_DOUBLE_EQ(catalog.at("A").lambdaMin, 0.3);
-  // A file without any NM record adds no nameless glass.
+// A name listed twice in one file keeps the record with data; of two with data, the first.
+TEST(AgfReader, RepeatedNameKeepsTheRecordWithData) {
+  const std::string data = "2 0 1.5 60 0 1\nCD 1 0 0 0 0 0\nLD 0.3 2.5\n";
+  const std::string placeholder = "2 0 1 0 0 1\nLD 0.3 2.5\n";
+  const struct {
+    std::string text;
+    double keptMin;
+    std::size_t warnings;
+  } cases[] = {
+      {"NM G " + placeholder + "NM G " + data, 0.3, 0},
+      {"NM G " + data + "NM G " + placeholder, 0.3, 0},
+      {"NM G " + data + "NM G 2 0 1.6 40 0 1\nCD 2 0 0 0 0 0\nLD 0.4 2\n", 0.3, 1},
+  };
+  for (const auto& c : cases) {
+    GlassCatalog catalog;
+    const auto warnings = readAgfText(c.text, catalog, "X");
+    ASSERT_EQ(catalog.size(), 1u) << c.text;
+    EXPECT_EQ(catalog.at("G").lambdaMin, c.keptMin) << c.text;
+    EXPECT_EQ(catalog.at("G").nd, 1.5) << c.text;
+    ASSERT_EQ(warnings.size(), c.warnings) << c.text;
+    if (c.warnings) {
+      EXPECT_EQ(warnings[0].rfind("строка 4: стекло G", 0), 0u) << warnings[0];
+    }
+  }
+}
+
+TEST(AgfReader, UnreadableRangeIsSkippedWithAWarning) {
+  GlassCatalog catalog;
+  const auto warnings =
+      readAgfText("NM A 2 0 1.5 60 0 1\nLD 0.3 oops\nNM B 2 0 1.5 60 0 1\n", catalog);
+  ASSERT_EQ(catalog.size(), 2u);
+  EXPECT_EQ(catalog.at("A").lambdaMax, 0.0);  // no range: every index is refused
+  ASSERT_EQ(warnings.size(), 1u);
+  EXPECT_EQ(warnings[0].rfind("строка 2: запись LD стекла A", 0), 0u) << warnings[0];
+  // A text without any NM record adds no nameless glass.
   EXPECT_TRUE(read("CC nothing here\nLD 1 2\n").empty());
 }
 
@@ -97,6 +115,18 @@ TEST(AgfReader, FileErrorsLeaveTheCatalogAsItWas) {
       EXPECT_STREQ(e.what(), "Файл c данными оптических стекол отсутствует");
     }
   }
+  // A file without any glass record is no catalog: an empty file, a picture, a lens file.
+  for (const std::string& content :
+       {std::string(), std::string("\x89PNG\r\n\x1a\n\0\0", 10), std::string("VERS 1\nSURF 0\n")}) {
+    const std::string path = zelt_test::tempPath("none.agf");
+    zelt_test::writeBytes(path, content);
+    try {
+      synthesis::readAgfFile(path, catalog);
+      ADD_FAILURE() << content;
+    } catch (const std::runtime_error& e) {
+      EXPECT_EQ(std::string(e.what()), path + ": не каталог AGF: нет ни одного стекла");
+    }
+  }
   EXPECT_EQ(catalog.size(), 1u);
 }
 
@@ -106,6 +136,34 @@ TEST(AgfReader, SecondFileAddsToTheFirst) {
   const auto heraeus = catalog.size();
   synthesis::readAgfFile(kCatalogs + "SCHOTT_20180601.agf", catalog);
   EXPECT_EQ(catalog.size(), heraeus + 160);
+}
+
+// Makers share glass names: merged catalogs keep each maker's glass, labelled by its catalog.
+TEST(AgfReader, MergedCatalogsKeepEveryMakersGlass) {
+  GlassCatalog catalog;
+  for (const char* file : {"SCHOTT.AGF", "CDGM_201904.AGF", "SUMITA_20200803.agf"})
+    synthesis::readAgfFile(kCatalogs + file, catalog);
+  EXPECT_EQ(synthesis::catalogsHolding(catalog, "BAF4"),
+            (std::vector<std::string>{"CDGM_201904", "SCHOTT", "SUMITA_20200803"}));
+  const auto& schott = catalog.at("BAF4 (SCHOTT)");
+  const auto& cdgm = catalog.at("BAF4 (CDGM_201904)");
+  EXPECT_EQ(schott.catalog, "SCHOTT");
+  EXPECT_NEAR(schott.nd, 1.6056, 1e-4);
+  EXPECT_NEAR(cdgm.nd, 1.5827, 1e-4);
+  EXPECT_EQ(catalog.at("N-BK7").label, "N-BK7");  // one maker's name stays bare
+  EXPECT_EQ(synthesis::resolveGlass(catalog, "CDGM_201904/BAF4"), "BAF4 (CDGM_201904)");
+  EXPECT_EQ(synthesis::resolveGlass(catalog, "N-BK7"), "N-BK7");
+  try {
+    synthesis::resolveGlass(catalog, "BAF4");
+    ADD_FAILURE();
+  } catch (const std::runtime_error& e) {
+    EXPECT_NE(std::string(e.what()).find("CDGM_201904, SCHOTT, SUMITA_20200803"), std::string::npos)
+        << e.what();
+  }
+  // Reading a file again replaces its glasses rather than adding them twice.
+  const auto size = catalog.size();
+  synthesis::readAgfFile(kCatalogs + "SCHOTT.AGF", catalog);
+  EXPECT_EQ(catalog.size(), size);
 }
 
 // Every glass of every maker's file either gives a finite index inside its range, at both ends

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <nlohmann/json.hpp>
 #include <set>
 #include <sstream>
@@ -77,9 +78,10 @@ TEST(DoubletBatch, CsvHeaderAndDesignedFocalLength) {
   EXPECT_EQ(run.out.substr(0, run.out.find('\n')),
             "glass1,glass2,order,phi1,phi2,P,W,C,transverse,longitudinal,longitudinal3,"
             "longitudinal5,chromatism,secondary_spectrum,coma,thermal,r1,r2,r3,n1,n2,t1,t2,edge1,"
-            "edge2,edge_ok");
+            "edge2,cost1,cost2,transmittance,mass,edge_ok,catalog1,catalog2");
   for (std::size_t i = 1; i < rows.size(); ++i) {
-    ASSERT_EQ(rows[i].size(), 26u);
+    ASSERT_EQ(rows[i].size(), 32u);
+    EXPECT_EQ(rows[i][30], "sample_glasses");
     EXPECT_NEAR(effectiveFocalLength(rows[i], 16), 150.0, 1e-9);
     // W comes back as requested.
     EXPECT_NEAR(std::stod(rows[i][6]), 0.0, 1e-12);
@@ -121,6 +123,7 @@ TEST(DoubletBatch, RefusedInputsAndEmptySearchesExitOneWithTheReason) {
        "Склейки не найдены: стекло «N-LASF9» не проходит шаг «фильтр показателя преломления»."},
       {"--mode pair --glass1 N-BK7 --glass2 N-BK7", "стекло «N-BK7» задано дважды"},
       {"--index-range 1.9:2", "\nфильтр показателя преломления: 0 из 36 стекол\n"},
+      {"--max-cost 0.5 --require-data", "\nфильтр стоимости: 0 из "},
   };
   for (const auto& [args, message] : cases) {
     const BatchRun run = batchErrors(args);
@@ -136,8 +139,8 @@ TEST(DoubletBatch, EdgeThicknessColumnsAndOption) {
   ASSERT_EQ(thin.size(), 5u);
   ASSERT_EQ(fitted.size(), 5u);
   for (std::size_t i = 1; i < thin.size(); ++i) {
-    EXPECT_EQ(thin[i][25], "false");
-    EXPECT_EQ(fitted[i][25], "true");
+    EXPECT_EQ(thin[i][29], "false");
+    EXPECT_EQ(fitted[i][29], "true");
     const int crown = fitted[i][2] == "A" ? 0 : 1;  // lens order of the crown
     EXPECT_GT(std::stod(fitted[i][21 + crown]), 5.0);
     EXPECT_NEAR(std::stod(fitted[i][23 + crown]), 1.5, 1e-9);
@@ -200,7 +203,7 @@ TEST(DoubletBatch, PrintsTracedAberrations) {
   const auto json = nlohmann::json::parse(batch("--format json").out);
   ASSERT_EQ(json.size(), rows.size() - 1);
   for (std::size_t i = 1; i < rows.size(); ++i) {
-    for (std::size_t k = 3; k < rows[0].size(); ++k) {
+    for (std::size_t k = 3; k < rows[0].size() - 2; ++k) {
       const auto& value = json[i - 1][rows[0][k]];
       if (rows[0][k] == "edge_ok") {
         EXPECT_EQ(value.get<bool>(), rows[i][k] == "true");
@@ -257,6 +260,121 @@ TEST(DoubletBatch, OddGlassNamesGiveValidJsonAndQuotedCsv) {
   ASSERT_EQ(rows.size(), 1u);
   const std::set<std::string> names{rows[0]["glass1"], rows[0]["glass2"]};
   EXPECT_EQ(names, (std::set<std::string>{"K\x01\"x,y", "F\xC3\x84"}));
+}
+
+// Makers share glass names: each maker's glass is kept and named by CATALOG/NAME.
+TEST(DoubletBatch, GlassesOfSeveralCatalogs) {
+  const std::string merged = "--status standard,preferred,obsolete --catalog " + kCatalogs +
+                             "SCHOTT.AGF --catalog " + kCatalogs + "CDGM_201904.AGF --catalog " +
+                             kCatalogs + "SUMITA_20200803.agf ";
+  const auto list = nlohmann::json::parse(batch(merged + "--list --format json").out);
+  std::set<std::string> baf4;
+  for (const auto& g : list)
+    if (g["glass"] == "BAF4") baf4.insert(g["catalog"].get<std::string>());
+  EXPECT_EQ(baf4, (std::set<std::string>{"CDGM_201904", "SCHOTT", "SUMITA_20200803"}));
+  EXPECT_EQ(batch(merged + "--mode one --glass1 BAF4").status, 1);  // which maker's?
+  const auto rows = nlohmann::json::parse(
+      batch(merged + "--mode one --glass1 CDGM_201904/BAF4 --format json").out);
+  ASSERT_FALSE(rows.empty());
+  for (const auto& r : rows) {
+    const bool first = r["glass1"] == "BAF4" && r["catalog1"] == "CDGM_201904";
+    EXPECT_TRUE(first || (r["glass2"] == "BAF4" && r["catalog2"] == "CDGM_201904")) << r;
+  }
+  // NHG lists D-K9 twice, the second time as a placeholder: the glass with data is kept.
+  const BatchRun dk9 = batch("--mode one --glass1 D-K9 --catalog " + kCatalogs + "NHG.agf");
+  EXPECT_EQ(dk9.status, 0);
+  EXPECT_NE(dk9.out.find("D-K9"), std::string::npos);
+  // A file without a glass is no catalog.
+  EXPECT_EQ(batch("--list --catalog " + kCatalogs + "../lenses/reference.csv").status, 1);
+}
+
+// The maker's record of one glass as the file text has it: the fields of its OD and ED lines
+// and the IT point at 0.4 µm.
+struct TextRecord {
+  std::vector<std::string> od, ed;
+  std::vector<std::string> it400;
+};
+
+std::map<std::string, TextRecord> textRecords(const std::string& path) {
+  std::map<std::string, TextRecord> records;
+  std::istringstream lines(fileText(path));
+  TextRecord* current = nullptr;
+  for (std::string line; std::getline(lines, line);) {
+    std::istringstream in(line);
+    std::vector<std::string> f{std::istream_iterator<std::string>(in), {}};
+    if (f.empty()) continue;
+    if (f[0] == "NM") current = &records[f.at(1)];
+    if (current && f[0] == "OD") current->od.assign(f.begin() + 1, f.end());
+    if (current && f[0] == "ED") current->ed.assign(f.begin() + 1, f.end());
+    if (current && f[0] == "IT" && f.size() == 4 && std::stod(f[1]) == 0.4) current->it400 = f;
+  }
+  return records;
+}
+
+// A datum of the text: "-" and negative numbers are no data; none is null.
+void expectDatum(const nlohmann::json& value, const std::vector<std::string>& fields, std::size_t k,
+                 const std::string& what) {
+  const bool none = k >= fields.size() || fields[k] == "-" || std::stod(fields[k]) < 0;
+  if (none) {
+    EXPECT_TRUE(value.is_null()) << what;
+  } else {
+    EXPECT_EQ(value.get<double>(), std::stod(fields[k])) << what;
+  }
+}
+
+TEST(DoubletBatch, GlassListGivesTheMakersDataAsTheFileHasThem) {
+  for (const std::string file : {"SCHOTT_20180601.agf", "CDGM_201904.AGF"}) {
+    const auto records = textRecords(kCatalogs + file);
+    const auto list = nlohmann::json::parse(
+        batch("--list --format json --lambda-min 0.4 --catalog " + kCatalogs + file).out);
+    ASSERT_EQ(list.size(), records.size()) << file;
+    int checked = 0;
+    for (const auto& g : list) {
+      const TextRecord& r = records.at(g["glass"].get<std::string>());
+      const std::string what = file + " " + g["glass"].get<std::string>();
+      // SCHOTT leaves the cost of a few glasses blank; those lines are checked by the reader's
+      // tests.
+      if (r.od.size() == 6) {
+        for (std::size_t k = 0; k < 6; ++k)
+          expectDatum(g[std::vector<std::string>{"cost", "cr", "fr", "sr", "ar", "pr"}[k]], r.od, k,
+                      what);
+        ++checked;
+      }
+      EXPECT_EQ(g["tce"].get<double>(), std::stod(r.ed.at(0))) << what;
+      EXPECT_EQ(g["density"].get<double>(), std::stod(r.ed.at(2))) << what;
+      EXPECT_EQ(g["dpgf"].get<double>(), std::stod(r.ed.at(3))) << what;
+      // The maker states T through 10 mm or 25 mm.
+      if (r.it400.empty()) continue;
+      const double t = std::stod(r.it400[2]);
+      EXPECT_DOUBLE_EQ(g["t10_min"].get<double>(), std::pow(t, 10.0 / std::stod(r.it400[3])))
+          << what;
+    }
+    EXPECT_GT(checked, 150) << file;
+  }
+}
+
+// Glasses limited by cost and climate class: every glass of every doublet stays within them.
+TEST(DoubletBatch, CostAndClassLimitsHoldForEveryGlassFound) {
+  const std::string catalog = "--catalog " + kCatalogs + "SCHOTT_20180601.agf ";
+  const auto list = nlohmann::json::parse(batch(catalog + "--list --format json").out);
+  std::map<std::string, nlohmann::json> glasses;
+  for (const auto& g : list) glasses[g["glass"].get<std::string>()] = g;
+  const BatchRun run = batch(catalog + "--max-cost 1.5 --max-cr 2 --pairs 16 --format json");
+  ASSERT_EQ(run.status, 0);
+  const auto rows = nlohmann::json::parse(run.out);
+  ASSERT_EQ(rows.size(), 16u);
+  for (const auto& r : rows) {
+    for (const char* key : {"glass1", "glass2"}) {
+      const auto& g = glasses.at(r[key].get<std::string>());
+      EXPECT_TRUE(g["cost"].is_null() || g["cost"].get<double>() <= 1.5) << g;
+      EXPECT_TRUE(g["cr"].is_null() || g["cr"].get<double>() <= 2) << g;
+    }
+    EXPECT_EQ(r["cost1"], glasses.at(r["glass1"].get<std::string>())["cost"]);
+    EXPECT_TRUE(r["transmittance"].get<double>() > 0.9) << r;
+    EXPECT_TRUE(r["mass"].get<double>() > 0) << r;
+  }
+  EXPECT_EQ(batch(catalog + "--max-cost 1.5 --require-data --pairs 16").status, 0);
+  EXPECT_EQ(batch(catalog + "--min-transmittance 1.5").status, 2);
 }
 
 TEST(BatchOptions, SpectralLinesAndDefaults) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "zelt/glassdata/AgfReader.h"
 #include "zelt/model/OMedium.h"
 
 namespace zelt {
@@ -14,6 +15,7 @@ namespace zelt {
 struct OGlassCatalog {
   std::string name;
   std::vector<std::unique_ptr<OAMedium>> glasses;
+  std::vector<agf::ReadWarning> warnings;  ///< records the reading skipped, with their lines
 };
 
 /// Owner of every medium the system has made and every catalog it has read.
@@ -45,11 +47,12 @@ class OGlassStore {
   std::vector<std::unique_ptr<OGlassCatalog>> catalogs_;
 };
 
-/// Returns the catalog name of an AGF path: the file name before ".agf" (or ".AGF").
+/// Returns the catalog name of an AGF path: the file name without folder and last extension.
 std::string catalogNameFromPath(const std::string& path);
 
-/// Reads the AGF catalog at `path` (UTF-8, 8-bit or UTF-16 with byte-order mark, any line ends).
-/// Takes the NM, CD and LD records and appends "AIR". Throws std::runtime_error or UnknownDFormula.
+/// Reads the AGF catalog at `path` (UTF-8, 8-bit or UTF-16 with byte-order mark, any line ends)
+/// and appends "AIR". Throws std::runtime_error (also for a file without any glass) or
+/// UnknownDFormula for a glass whose formula is none of the thirteen.
 std::unique_ptr<OGlassCatalog> readAgfCatalog(const std::string& path);
 
 }  // namespace zelt

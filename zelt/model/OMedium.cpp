@@ -63,4 +63,10 @@ double OAMedium::indexAt(double lambda) const {
   return n;
 }
 
+double OAMedium::indexAt(double lambda, const agf::IndexConditions& conditions) const {
+  const auto n = agf::conditionedIndex(record.thermal, indexAt(lambda), lambda, conditions);
+  if (!n) throw MediaError("Glass " + name + " has incomplete thermal data (TD)");
+  return *n;
+}
+
 }  // namespace zelt

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "zelt/glassdata/AgfGlass.h"
 #include "zelt/model/ORayTypes.h"
 
 namespace zelt {
@@ -95,6 +96,10 @@ class OAMedium : public OHMedium {
   /// UnknownDFormula for a formula outside 0..12 and MediaError for too few coefficients.
   double indexAt(double lambda) const;
 
+  /// Returns the index at `lambda` (µm) at the temperature and pressure of `conditions`, relative
+  /// to air there when conditions.airIndex; throws like indexAt, MediaError for incomplete TD.
+  double indexAt(double lambda, const agf::IndexConditions& conditions) const;
+
   int formula = 0;                   // AGF formula number minus 1 (0..12)
   std::vector<double> coefficients;  // in the order of the catalog's CD record
   double lambdaMin = 0.0;            // shortest wavelength of validity, µm
@@ -104,6 +109,7 @@ class OAMedium : public OHMedium {
   // temperature [°C] with the TD record, and made relative to air at this pressure [atm].
   std::optional<double> temperature;
   double pressure = 1.0;
+  agf::AgfGlass record;              // the catalog record: TD, cost, classes, IT, …
 };
 
 }  // namespace zelt

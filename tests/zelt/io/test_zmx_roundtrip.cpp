@@ -271,3 +271,26 @@ TEST(ZmxRoundTrip, ZonesWithVignetting) {
     EXPECT_NEAR(lower, 0.0, 1e-12);
   }
 }
+
+// An infrared singlet of CDGM's HWS1 for 8–12 µm: its air is valid wherever its glass is.
+TEST(ZmxRoundTrip, InfraredSingletReadsTracesAndWrites) {
+  readCatalogOnce("CDGM_201904.AGF");
+  ZELT_Throw_On_Error(ZELT_System_Create_Base());
+  for (int i = 0; i < 2; ++i) ZELT_Throw_On_Error(ZELT_System_Append_Surface());
+  ZELT_Throw_On_Error(ZELT_Source_Set_Wavelength(0, 10.0));
+  ZELT_Throw_On_Error(ZELT_Source_Append_Wave(8.0, 1.0));
+  ZELT_Throw_On_Error(ZELT_Source_Append_Wave(12.0, 1.0));
+  ZELT_Throw_On_Error(ZELT_Stop_Set_Surface_Num(1));
+  ZELT_Throw_On_Error(ZELT_Stop_Set(10, 'p'));
+  ZELT_Throw_On_Error(ZELT_Surface_Set_Thickness(1, 6));
+  ZELT_Throw_On_Error(ZELT_Surface_Set_Curvature(1, 0.01));
+  ZELT_Throw_On_Error(ZELT_Surface_Set_Curvature(2, 0.002));
+  for (int i : {0, 2}) ZELT_Throw_On_Error(ZELT_Surface_Set_Glass(i, "AIR", "CDGM_201904"));
+  ZELT_Throw_On_Error(ZELT_Surface_Set_Glass(1, "HWS1", "CDGM_201904"));
+  ZELT_Throw_On_Error(ZELT_Calc_Paraxial());
+  const auto [before, after] = roundTrip("CDGM_201904");
+  expectSame(before, after);
+  EXPECT_EQ(after.waves, (std::vector<double>{10.0, 8.0, 12.0}));
+  EXPECT_EQ(after.glasses[1], "HWS1");
+  ASSERT_EQ(ZELT_Calc_Paraxial(), 0);
+}
