@@ -1,13 +1,12 @@
 #include "synthesis/doublet_calculation.h"
 
+#include <cmath>
 #include <limits>
 #include <stdexcept>
 #include <vector>
 
 namespace synthesis {
 namespace {
-
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 double zoneValue(const std::vector<double>& values, std::size_t zone) {
   return zone < values.size() ? values[zone] : kNaN;
@@ -49,6 +48,11 @@ const char* statusName(int status) {
 }
 
 void runCalculation(DoubletSynthesis& core, const CalculationInputs& in) {
+  if (in.mode != SearchMode::Pair &&
+      (in.pairCount < 4 || in.pairCount > kMaxPairCount || in.pairCount % 4 != 0))
+    throw std::runtime_error("Pairs for analysis: a multiple of 4 from 4 to 256");
+  if (!std::isfinite(in.fieldWeight) || in.fieldWeight < 0.0)
+    throw std::runtime_error("Field weight: a number of 0 or more");
   core.results.clear();
   core.lambda0 = in.lambda0;
   core.lambdaMin = in.lambdaMin;
@@ -61,6 +65,7 @@ void runCalculation(DoubletSynthesis& core, const CalculationInputs& in) {
                   glass1, glass2);
   core.prepareDesigns(in.design);
   core.computeDesigns(in.focus, in.lambda0, in.W);
+  core.judgeDesigns(in.refine, in.fieldWeight);
 }
 
 ResultSummary summarize(const DoubletResult& r) {
@@ -79,7 +84,15 @@ ResultSummary summarize(const DoubletResult& r) {
           zoneValue(r.chromatism, 0),
           zoneValue(r.secondarySpectrum, 0),
           traced ? r.coma : kNaN,
-          thermalRowValue(r)};
+          thermalRowValue(r),
+          r.rmsAxis,
+          r.rmsField,
+          r.wfeRms,
+          r.strehl,
+          r.imageDistance,
+          r.refined,
+          r.rmsAxisStart,
+          r.rmsFieldStart};
 }
 
 }  // namespace synthesis

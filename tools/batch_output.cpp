@@ -33,11 +33,11 @@ std::string csvField(const std::string& text) {
 void printCsv(const std::vector<Row>& rows, std::ostream& out) {
   out << "glass1,glass2,order";
   for (const auto& name : numericColumns()) out << ',' << name;
-  out << '\n';
+  out << ",refined\n";
   for (const Row& row : rows) {
     out << csvField(row.glass1) << ',' << csvField(row.glass2) << ',' << row.order;
     for (const auto& v : row.values) out << ',' << csvNumber(v);
-    out << '\n';
+    out << ',' << (row.refined ? "true" : "false") << '\n';
   }
 }
 
@@ -56,6 +56,7 @@ void printJson(const std::vector<Row>& rows, std::ostream& out) {
     object["order"] = std::string(1, row.order);
     for (std::size_t k = 0; k < row.values.size(); ++k)
       object[numericColumns()[k]] = jsonNumber(row.values[k]);
+    object["refined"] = row.refined;
     document.push_back(std::move(object));
   }
   out << document.dump(2) << '\n';
@@ -70,7 +71,7 @@ void printTable(const std::vector<Row>& rows, std::ostream& out) {
       << "ord";
   for (const auto& name : numericColumns())
     out << std::right << std::setw(columnWidth(name)) << name;
-  out << '\n';
+  out << std::setw(9) << "refined" << '\n';
   for (const Row& row : rows) {
     out << std::left << std::setw(12) << row.glass1 << std::setw(12) << row.glass2 << ' '
         << row.order << ' ';
@@ -79,7 +80,7 @@ void printTable(const std::vector<Row>& rows, std::ostream& out) {
       out << std::right << std::setw(columnWidth(numericColumns()[k]))
           << (v ? formatted("%.6f", *v) : std::string("-"));
     }
-    out << '\n';
+    out << std::setw(9) << (row.refined ? "yes" : "no") << '\n';
   }
 }
 
@@ -113,7 +114,14 @@ const std::vector<std::string>& numericColumns() {
                                               "n1",
                                               "n2",
                                               "t1",
-                                              "t2"};
+                                              "t2",
+                                              "rms_axis",
+                                              "rms_field",
+                                              "wfe_rms",
+                                              "strehl",
+                                              "image_distance",
+                                              "rms_axis_start",
+                                              "rms_field_start"};
   return names;
 }
 
@@ -125,6 +133,10 @@ Row makeRow(const synthesis::DoubletResult& r) {
   // The design data that the window shows elsewhere follow the table's columns.
   for (double v : {r.r1, r.r2, r.r3, r.index1, r.index2, r.thickness1, r.thickness2})
     row.values.emplace_back(v);
+  for (double v : {s.rmsAxis, s.rmsField, s.wfeRms, s.strehl, s.imageDistance, s.rmsAxisStart,
+                   s.rmsFieldStart})
+    row.values.emplace_back(v);
+  row.refined = s.refined;
   return row;
 }
 

@@ -16,6 +16,7 @@ struct Row {
   std::string glass1, glass2;
   char order = 'A';
   std::vector<std::optional<double>> values;  ///< empty optional: not computed
+  bool refined = false;                       ///< printed last, as true or false
 };
 
 /// Returns the names of the numeric columns, in row order.
