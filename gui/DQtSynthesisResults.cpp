@@ -59,6 +59,12 @@ double valueOrNaN(F&& compute) {
 
 void DQtSynthesis::setupResultTable() {
   QTableWidget* table = ui->m_TW_ResTable;
+  // The image quality columns follow the form's columns.
+  const QStringList quality{tr("RMS ось, мкм"), tr("RMS поле, мкм"), tr("WFE, λ"),
+                            tr("Штрель"),       tr("s′, мм"),        tr("RMS ось до доводки, мкм")};
+  table->setColumnCount(kColumnCount + int(quality.size()));
+  for (int k = 0; k < quality.size(); ++k)
+    table->setHorizontalHeaderItem(kColumnCount + k, new QTableWidgetItem(quality[k]));
   table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   connect(table->horizontalHeader(), &QHeaderView::sectionClicked, this,
           [this] { m_userSorted = true; });
@@ -99,6 +105,8 @@ synthesis::CalculationInputs DQtSynthesis::readInputs() const {
   in.glass2 = ui->m_CB_Glass_2->currentText().toStdString();
   const auto switches = statusSwitches();
   for (std::size_t s = 0; s < switches.size(); ++s) in.statuses[s] = switches[s]->isChecked();
+  in.refine = ui->m_CB_Refine->isChecked();
+  in.fieldWeight = readNumber(ui->m_LE_FieldWeight);
   in.indexFilter = ui->m_CB_filter_n->isChecked();
   in.abbeFilter = ui->m_CB_filter_abbe->isChecked();
   in.ranges = {0.0, 0.0, 0.0, 0.0};
@@ -156,6 +164,11 @@ void DQtSynthesis::fillResultTable() {
     for (int k = 0; k < kColumnCount - 2; ++k) {
       table->setItem(row, k + 2, new NumberItem(numbers[k].value_or(std::nan("")), k < 2 ? 4 : 6));
     }
+    // Spots in micrometres here; the files keep millimetres.
+    const double quality[] = {1e3 * s.rmsAxis, 1e3 * s.rmsField, s.wfeRms,
+                              s.strehl,        s.imageDistance,  1e3 * s.rmsAxisStart};
+    for (int k = 0; k < 6; ++k)
+      table->setItem(row, kColumnCount + k, new NumberItem(quality[k], k == 4 ? 6 : 4));
   }
 }
 

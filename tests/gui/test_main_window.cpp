@@ -24,6 +24,7 @@
 #include "gui/plot/GlassPlotView.h"
 #include "gui/sketch_geometry.h"
 #include "synthesis/doublet_aberrations.h"
+#include "synthesis/doublet_quality.h"
 
 namespace {
 
@@ -215,6 +216,14 @@ void TestMainWindow::clickAfterSortingShowsThatDoubletThenFailureEmptiesAll() {
     }
   }
 
+  // The spot diagram and the MTF plot hold the core's quality data; the table its RMS spot.
+  const synthesis::DoubletQuality q = synthesis::computeDoubletQuality(r);
+  plot::GlassPlotView* mtf = plot::GlassPlotView::of(child<QWidget>(w, "m_qMtf"));
+  QCOMPARE(mtf->graphCount(), 7);  // T and S of three fields, the diffraction limit
+  QCOMPARE(mtf->points(0).back().y, q.mtf[0].back().tangential.back());
+  QCOMPARE(plot::GlassPlotView::of(child<QWidget>(w, "m_qSpot"))->graphCount(), 3 + 6);
+  QCOMPARE(t->item(row, 15)->text(), formatNumber(1e3 * r.rmsAxis, 4));
+
   // The sketch paints the lenses where the sketch geometry puts them.
   QWidget* area = child<QWidget>(w, "m_qDrawArea");
   const double h = 10.0;  // pupil 20 mm
@@ -271,7 +280,7 @@ void TestMainWindow::badCatalogThenEnterCopyAndZmxSave() {
   QCOMPARE(lines.size(), 2);
   QVERIFY(lines[0].startsWith(QStringLiteral("стекло 1\tстекло 2\t")));
   QCOMPARE(lines[1].section('\t', 0, 0), t->item(0, 0)->text());
-  QCOMPARE(lines[1].count('\t'), 14);
+  QCOMPARE(lines[1].count(QLatin1Char(0x09)), 20);  // 15 columns of the form, 6 of image quality
 
   clickRow(w, 0);
   click(w, "m_PB_ZMX");  // cancelled: no file, no error
