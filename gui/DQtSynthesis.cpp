@@ -10,12 +10,35 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QScreen>
+#include <QScrollBar>
 #include <exception>
 
 #include "gui/DQtAbout.h"
 #include "gui/DQtPreferences.h"
 #include "gui/glass_list.h"
+#include "gui/language.h"
+#include "gui/result_columns.h"
 #include "ui_DQtSynthesis.h"
+
+namespace {
+
+constexpr const char* kSampleCatalog = "sample_glasses.agf";
+
+/// Returns the sample catalog beside the program, in the share folder of an installed program,
+/// or in the source's data folder of a build; empty when there is none.
+QString sampleCatalogPath() {
+  const QString program = QCoreApplication::applicationDirPath();
+  const QString candidates[] = {
+      program + QLatin1Char('/') + QLatin1String(kSampleCatalog),
+      program + QStringLiteral("/../share/doublet_synth/") + QLatin1String(kSampleCatalog),
+      QStringLiteral(ZELT_SAMPLE_CATALOG_DIR "/") + QLatin1String(kSampleCatalog)};
+  for (const QString& path : candidates) {
+    if (QFileInfo(path).isFile()) return QFileInfo(path).canonicalFilePath();
+  }
+  return {};
+}
+
+}  // namespace
 
 DQtSynthesis::DQtSynthesis(QWidget* parent) : QDialog(parent), ui(new Ui::DQtSynthesis) {
   ui->setupUi(this);
@@ -40,7 +63,7 @@ DQtSynthesis::DQtSynthesis(QWidget* parent) : QDialog(parent), ui(new Ui::DQtSyn
   setupResultTable();
   setupPlots();
   setupRayFan();
-  ui->m_PB_Language->hide();
+  setupSplitters();
   ui->m_CB_Graph_Zem->hide();
   // The thermal map has no visible switch, so it can never be drawn: its empty group would only
   // take width from the other plots.
@@ -51,12 +74,33 @@ DQtSynthesis::DQtSynthesis(QWidget* parent) : QDialog(parent), ui(new Ui::DQtSyn
 DQtSynthesis::~DQtSynthesis() = default;
 
 void DQtSynthesis::fitToScreen() {
-  // The form is drawn for a large desktop; a laptop gets its available area.
+  // The whole available area, less room for the window manager's frame and title bar.
   QSize size(2514, 1387);
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    size = size.boundedTo(screen->availableGeometry().size());
+    size = size.boundedTo(screen->availableGeometry().size() - QSize(16, 48));
   }
-  resize(size);
+  resize(size.expandedTo(minimumSizeHint()));
+}
+
+void DQtSynthesis::setupSplitters() {
+  // The inputs keep their width (no horizontal scrolling), the tabs take the rest; the table
+  // and the selected doublet share the height.
+  QScrollArea* inputs = ui->m_Scroll_Inputs;
+  inputs->setMinimumWidth(ui->m_W_Inputs->minimumSizeHint().width() +
+                          inputs->verticalScrollBar()->sizeHint().width());
+  ui->m_Splitter_Main->setStretchFactor(0, 0);
+  ui->m_Splitter_Main->setStretchFactor(1, 1);
+  ui->m_Splitter_Results->setStretchFactor(0, 3);
+  ui->m_Splitter_Results->setStretchFactor(1, 2);
+  ui->m_scrollGlassParam->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  ui->m_scrollGlassParam->setMinimumHeight(fontMetrics().lineSpacing() * 13);
+  // The per-pupil table shows all its rows: its height is that of its header and rows.
+  QTableWidget* aberrations = ui->m_TW_Aberration;
+  aberrations->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
+  aberrations->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  aberrations->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  aberrations->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+  aberrations->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
 }
 
 void DQtSynthesis::setupInputs() {
@@ -93,6 +137,13 @@ void DQtSynthesis::setupInputs() {
   ui->m_CB_Wavelength_max->setCurrentIndex(synthesis::kDefaultMaxLine);
   ui->m_CB_NAir->setChecked(false);
   ui->tabWidget->setCurrentIndex(0);
+  // The main button: Enter in any field presses it, and it reads as the one to press.
+  QFont calcFont = ui->m_PB_Calc->font();
+  calcFont.setBold(true);
+  calcFont.setPointSizeF(calcFont.pointSizeF() * 1.15);
+  ui->m_PB_Calc->setFont(calcFont);
+  ui->m_PB_Calc->setMinimumHeight(ui->m_PB_Calc->sizeHint().height() * 3 / 2);
+  ui->m_PB_Calc->setDefault(true);
   // The label stays red while no catalog is loaded; grey when disabled.
   QPalette palette = ui->m_LB_GlassCatalog->palette();
   palette.setColor(QPalette::Active, QPalette::WindowText, QColor(255, 0, 0));
@@ -122,7 +173,7 @@ std::array<QCheckBox*, synthesis::kGlassStatusCount> DQtSynthesis::statusSwitche
 }
 
 void DQtSynthesis::showError(const QString& message) {
-  QMessageBox::critical(this, QStringLiteral("Ошибка: "), message, QMessageBox::Ok);
+  QMessageBox::critical(this, tr("Ошибка"), message, QMessageBox::Ok);
 }
 
 void DQtSynthesis::keyPressEvent(QKeyEvent* event) {
@@ -135,10 +186,17 @@ void DQtSynthesis::keyPressEvent(QKeyEvent* event) {
 }
 
 void DQtSynthesis::OnChooseGlassCatalog() {
-  const QString path =
-      QFileDialog::getOpenFileName(this, QStringLiteral("Файл с каталогом стекол"), QString(),
-                                   QStringLiteral("Zemax Glass Catalog (*.agf)"));
+  const QString path = QFileDialog::getOpenFileName(this, tr("Файл с каталогом стекол"), QString(),
+                                                    tr("Каталог стекол AGF (*.agf *.AGF)"));
   if (!path.isEmpty()) loadCatalog(path);
+}
+
+bool DQtSynthesis::loadSampleCatalog() {
+  const QString path = sampleCatalogPath();
+  if (path.isEmpty() || !loadCatalog(path)) return false;
+  m_samplePath = path;
+  showCatalogs();
+  return true;
 }
 
 bool DQtSynthesis::loadCatalog(const QString& path) {
@@ -147,16 +205,15 @@ bool DQtSynthesis::loadCatalog(const QString& path) {
     // Read aside first: a file that fails leaves the merged catalog as it was.
     synthesis::readAgfFile(path.toStdString(), loaded);
   } catch (const std::exception& e) {
-    showError(QString::fromUtf8(e.what()));
+    showError(tr("Каталог %1 не загружен: %2")
+                  .arg(QFileInfo(path).fileName(), QString::fromUtf8(e.what())));
     return false;
   }
   for (auto& [name, glass] : loaded) m_synthesis.catalog.insert_or_assign(name, glass);
   m_synthesis.catalogPath = path.toStdString();
   m_catalogPaths.removeAll(path);
   m_catalogPaths << path;
-  ui->m_LB_GlassCatalog->setText(QStringLiteral("Optical glasses catalog: ") +
-                                 m_catalogPaths.join(QStringLiteral("; ")));
-  ui->m_LB_GlassCatalog->setPalette(QPalette());
+  showCatalogs();
   ui->m_PB_Calc->setEnabled(true);
   const plot::SpectralLines lines = selectedLines();
   m_synthesis.lambda0 = lines.main;
@@ -171,6 +228,31 @@ bool DQtSynthesis::loadCatalog(const QString& path) {
   }
   reportUnplottable(loaded);
   return true;
+}
+
+void DQtSynthesis::showCatalogs() {
+  // One line whatever the number of catalogs: the files are in the drop-down and the tooltip.
+  QComboBox* box = ui->m_CB_Catalogs;
+  box->clear();
+  for (const QString& path : m_catalogPaths) {
+    box->addItem(QFileInfo(path).fileName(), path);
+    box->setItemData(box->count() - 1, path, Qt::ToolTipRole);
+  }
+  box->setCurrentIndex(box->count() - 1);
+  QStringList lines = m_catalogPaths;
+  const int sample = lines.indexOf(m_samplePath);
+  if (sample >= 0) lines[sample] += tr(" (пример, входит в программу)");
+  box->setToolTip(lines.join(QLatin1Char('\n')));
+  QLabel* label = ui->m_LB_GlassCatalog;
+  if (m_catalogPaths.isEmpty()) return;
+  if (m_catalogPaths == QStringList{m_samplePath}) {
+    label->setText(tr("Пример: %1 стекол из каталога SCHOTT").arg(m_synthesis.catalog.size()));
+  } else {
+    label->setText(
+        tr("Каталогов: %1, стекол: %2").arg(m_catalogPaths.size()).arg(m_synthesis.catalog.size()));
+  }
+  label->setToolTip(box->toolTip());
+  label->setPalette(QPalette());
 }
 
 void DQtSynthesis::fillGlassBoxes() {
@@ -188,10 +270,10 @@ void DQtSynthesis::reportUnplottable(const synthesis::GlassCatalog& loaded) {
   const QStringList left = glassesWithoutIndices(loaded, m_synthesis.lambda0, m_synthesis.lambdaMin,
                                                  m_synthesis.lambdaMax);
   if (left.isEmpty()) return;
-  QMessageBox::warning(this, QStringLiteral("Каталог стекол"),
-                       QStringLiteral("Показатель преломления или число Аббе не вычисляются на "
-                                      "выбранных длинах волн; на диаграммах нет стекол: ") +
-                           left.join(QStringLiteral(", ")));
+  QMessageBox::warning(this, tr("Каталог стекол"),
+                       tr("Показатель преломления или число Аббе не вычисляются на выбранных "
+                          "длинах волн; на диаграммах нет стекол: %1")
+                           .arg(left.join(QStringLiteral(", "))));
 }
 
 void DQtSynthesis::OnChooseGlasses() {
@@ -203,7 +285,13 @@ void DQtSynthesis::OnChooseGlasses() {
 
 void DQtSynthesis::OnEdit() {
   DQtPreferences dialog(this);
-  dialog.exec();
+  QStringList keys, headers;
+  for (const ResultColumn& column : resultColumns()) {
+    keys << QLatin1String(column.key);
+    headers << columnHeader(column);
+  }
+  dialog.setColumns(keys, headers, m_hiddenColumns);
+  if (dialog.exec() == QDialog::Accepted) setHiddenColumns(dialog.hiddenColumns());
 }
 
 void DQtSynthesis::OnAbout() {
@@ -211,4 +299,25 @@ void DQtSynthesis::OnAbout() {
   dialog.exec();
 }
 
-void DQtSynthesis::OnChangeLanguage() {}
+void DQtSynthesis::OnChangeLanguage() {
+  // Every widget gets a language-change event; changeEvent sets the texts anew.
+  setLanguage(currentLanguage() == Language::Russian ? Language::English : Language::Russian);
+}
+
+void DQtSynthesis::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) retranslate();
+  QDialog::changeEvent(event);
+}
+
+void DQtSynthesis::retranslate() {
+  ui->retranslateUi(this);
+  applyColumnHeaders();
+  retranslatePlots();
+  showCatalogs();
+  OnChangeLens();  // the glass panel and the fans of the selected doublet
+  try {
+    if (!m_synthesis.catalog.empty()) OnDrawNomo();
+  } catch (const std::exception&) {
+    // The diagrams keep their old texts; the next redraw reports the failure.
+  }
+}

@@ -10,6 +10,7 @@
 
 #include "gui/plot/GlassPlotData.h"
 #include "gui/sketch_geometry.h"
+#include "synthesis/doublet_aberrations.h"
 #include "synthesis/doublet_calculation.h"
 
 class QCheckBox;
@@ -37,6 +38,12 @@ class DQtSynthesis : public QDialog {
 
   /// Returns the synthesis core (read by tests and benchmarks).
   const synthesis::DoubletSynthesis& core() const { return m_synthesis; }
+  /// Hides the result columns whose keys are listed and shows every other column.
+  void setHiddenColumns(const QStringList& keys);
+  /// Returns the keys of the hidden result columns.
+  const QStringList& hiddenColumns() const { return m_hiddenColumns; }
+  /// Loads the sample catalog that comes with the program; false when it is not found or fails.
+  bool loadSampleCatalog();
   /// Loads an AGF file into the merged catalog; false (with the error shown) on failure.
   bool loadCatalog(const QString& path);
 
@@ -54,22 +61,34 @@ class DQtSynthesis : public QDialog {
   void OnDrawNomo_All(int temp, int Status, bool ch_all, bool ch_choosen, bool bAuto,
                       double& XMin_p, double& XMax_p, double& YMin_p, double& YMax_p);
   void OnChooseGlasses();
+  /// Draws the diagrams anew when a catalog is loaded; a failure is shown.
+  void redrawPlots();
+  /// Offers the glass `name` clicked on a diagram as glass 1 or glass 2 of the search.
+  void offerGlass(const QString& name, const QPoint& globalPos);
+  /// Sets glass `name` in the box of lens 1 or 2 and the search mode that uses that box.
+  void setChosenGlass(const QString& name, int lens);
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   void setupInputs();
   void setupResultTable();
+  void applyColumnHeaders();
+  void setupSplitters();
+  void showCatalogs();
   void fitToScreen();
   void fillGlassBoxes();
   void setupPlots();
+  void retranslate();
+  void retranslatePlots();
   void fillPlotData();
   plot::GlassFilter plotFilter() const;
-  void drawAllGlasses(plot::GlassPlotView& view, const plot::PlotDescription& d, bool bAuto,
-                      plot::PlotRanges& ranges);
-  void drawChosenGlasses(plot::GlassPlotView& view, const plot::PlotDescription& d, bool alone,
-                         bool bAuto, plot::PlotRanges& ranges);
+  void drawAllGlasses(plot::GlassPlotView& view, const plot::StatusSeries& series,
+                      const plot::PlotRanges& ranges);
+  void drawChosenGlasses(plot::GlassPlotView& view, const plot::PlotDescription& d,
+                         const plot::GlassSeries& chosen, const plot::PlotRanges& ranges);
   void addNormalLine(plot::GlassPlotView& view, const plot::PlotDescription& d,
                      const plot::PlotRanges& ranges);
   void reportUnplottable(const synthesis::GlassCatalog& loaded);
@@ -84,9 +103,16 @@ class DQtSynthesis : public QDialog {
   const synthesis::DoubletResult* selectedResult();
   void showSelected(const synthesis::DoubletResult& result);
   void hideSelected();
+  /// Returns the name of λ0 as a subscript: its line's letter, or its wavelength in nm.
+  QString mainLineName() const;
   void setupRayFan();
   void showRayFan(const synthesis::DoubletResult& result);
   void hideRayFan();
+  plot::GlassPlotView* fanView(const char* name) const;
+  /// Draws the spot diagram and the MTF of `result` beside its ray fans.
+  void showQuality(const synthesis::DoubletResult& result);
+  /// Returns the pupil zones whose rays are lost at full field, empty when none is.
+  QString lostZones(const synthesis::DoubletAberrations& tables) const;
   /// Returns the header and the rows (only the selected ones, or all) joined by `separator`.
   QString rowsText(QChar separator, bool selectedOnly) const;
   void copySelectedRows() const;
@@ -103,6 +129,8 @@ class DQtSynthesis : public QDialog {
   synthesis::DoubletSynthesis m_synthesis;
   plot::GlassPlotData m_plotData;
   QStringList m_catalogPaths;
+  QString m_samplePath;         ///< the sample catalog when it was loaded
+  QStringList m_hiddenColumns;  ///< keys of the result columns the user switched off
   QDoubleValidator* m_validator = nullptr;
   QWidget* m_rayFan = nullptr;  ///< the two ray fans of the selected doublet
   bool m_userSorted = false;

@@ -1,8 +1,8 @@
 // Main window: the ray fans of the selected doublet beside its aberration table.
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QTabWidget>
 #include <algorithm>
+#include <cmath>
 #include <iterator>
 
 #include "gui/DQtSynthesis.h"
@@ -27,7 +27,7 @@ QWidget* buildFanPlot(const char* name, QWidget* parent) {
   plotWidget->setMinimumSize(200, 150);
   plotWidget->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
   GlassPlotView::of(plotWidget)
-      ->setAxisLabels(QStringLiteral("зрачок ρ"), QStringLiteral("Δy′ [мм]"));
+      ->setAxisLabels(DQtSynthesis::tr("зрачок ρ"), DQtSynthesis::tr("Δy′ [мм]"));
   return plotWidget;
 }
 
@@ -75,60 +75,91 @@ void drawMtf(GlassPlotView& view, const plot::QualityPlots& plots) {
 }  // namespace
 
 void DQtSynthesis::setupRayFan() {
-  m_rayFan = new QWidget(ui->groupBox_3);
+  m_rayFan = new QWidget(ui->m_W_Selected);
   m_rayFan->setObjectName(QStringLiteral("m_W_RayFan"));
-  // The fans on one page, the spot diagram and the MTF on the other: the window keeps its size.
-  auto* tabs = new QTabWidget(m_rayFan);
-  tabs->setObjectName(QStringLiteral("m_TW_Plots"));
-  auto* fanPage = new QWidget(tabs);
-  auto* fanRow = new QHBoxLayout(fanPage);
-  fanRow->setContentsMargins(0, 0, 0, 0);
-  fanRow->addWidget(buildFanPlot("m_qFanAxis", m_rayFan));
-  fanRow->addWidget(buildFanPlot("m_qFanField", m_rayFan));
-  auto* qualityPage = new QWidget(tabs);
-  auto* qualityRow = new QHBoxLayout(qualityPage);
-  qualityRow->setContentsMargins(0, 0, 0, 0);
-  qualityRow->addWidget(buildFanPlot("m_qSpot", m_rayFan));
-  qualityRow->addWidget(buildFanPlot("m_qMtf", m_rayFan));
-  tabs->addTab(fanPage, tr("Аберрации лучей"));
-  tabs->addTab(qualityPage, tr("Пятно и ЧКХ"));
   auto* row = new QHBoxLayout(m_rayFan);
   row->setContentsMargins(0, 0, 0, 0);
-  row->addWidget(tabs);
-  GlassPlotView::of(m_rayFan->findChild<QWidget*>("m_qSpot"))
-      ->setAxisLabels(QStringLiteral("x′ [мкм]"), QStringLiteral("y′ [мкм]"));
-  GlassPlotView::of(m_rayFan->findChild<QWidget*>("m_qMtf"))
-      ->setAxisLabels(QStringLiteral("ν [мм⁻¹]"), QStringLiteral("ЧКХ"));
-  // Beside the aberration table rather than under it: the group has width to spare, while
-  // another row would push the window beyond a 1600 × 1000 screen.
-  ui->gridLayout_3->addWidget(m_rayFan, 0, 3, 2, 1);
-  ui->gridLayout_3->setAlignment(ui->m_PB_ZMX, Qt::AlignRight);
+  row->addWidget(buildFanPlot("m_qFanAxis", m_rayFan));
+  row->addWidget(buildFanPlot("m_qFanField", m_rayFan));
+  row->addWidget(buildFanPlot("m_qSpot", m_rayFan));
+  row->addWidget(buildFanPlot("m_qMtf", m_rayFan));
+  fanView("m_qSpot")->setAxisLabels(QStringLiteral("x′ [мкм]"), QStringLiteral("y′ [мкм]"));
+  fanView("m_qMtf")->setAxisLabels(QStringLiteral("ν [мм⁻¹]"), tr("ЧКХ"));
+  // Under the sketch and the tables, across the panel: the panel scrolls, so more plots of the
+  // selected doublet find room in this row.
+  ui->gridLayout_3->addWidget(m_rayFan, 2, 0, 1, 3);
   ui->gridLayout_3->setColumnStretch(0, 1);  // the sketch is bounded by height anyway
-  ui->gridLayout_3->setColumnStretch(3, 2);
+  ui->gridLayout_3->setRowStretch(2, 1);
   m_rayFan->hide();
 }
 
 void DQtSynthesis::showRayFan(const synthesis::DoubletResult& r) {
+  synthesis::DoubletAberrations tables;
+  QString lost;
   try {
-    const plot::RayFans fans = plot::rayFans(synthesis::computeDoubletAberrations(r));
-    GlassPlotView* axis = GlassPlotView::of(m_rayFan->findChild<QWidget*>("m_qFanAxis"));
-    GlassPlotView* field = GlassPlotView::of(m_rayFan->findChild<QWidget*>("m_qFanField"));
-    drawFan(*axis, QStringLiteral("На оси"), fans.axis, fans.axisRanges);
-    drawFan(*field, QStringLiteral("Полное поле, ω = %1°").arg(formatGeneral(fans.fullFieldAngle)),
-            fans.fullField, fans.fullFieldRanges);
-    const plot::QualityPlots quality = plot::qualityPlots(synthesis::computeDoubletQuality(r));
-    drawSpots(*GlassPlotView::of(m_rayFan->findChild<QWidget*>("m_qSpot")), quality);
-    drawMtf(*GlassPlotView::of(m_rayFan->findChild<QWidget*>("m_qMtf")), quality);
-    m_rayFan->show();
-  } catch (...) {
-    // A doublet the library cannot trace shows no fans rather than stale ones.
-    hideRayFan();
+    tables = synthesis::computeDoubletAberrations(r);
+    lost = lostZones(tables);
+  } catch (const std::exception& e) {
+    // Rays that miss the doublet at full field need not cost the axis: trace it alone.
+    try {
+      synthesis::DoubletResult onAxis = r;
+      onAxis.fieldAngle = 0.0;
+      tables = synthesis::computeDoubletAberrations(onAxis);
+      lost = tr("весь зрачок (%1)").arg(QString::fromUtf8(e.what()));
+    } catch (...) {
+      hideRayFan();  // a doublet the library cannot trace shows no fans rather than stale ones
+      return;
+    }
   }
+  const plot::RayFans fans = plot::rayFans(tables);
+  drawFan(*fanView("m_qFanAxis"), tr("На оси"), fans.axis, fans.axisRanges);
+  QString title = tr("Полное поле, ω = %1°").arg(formatGeneral(r.fieldAngle));
+  if (!lost.isEmpty()) title += tr(": лучи потеряны");
+  const bool fieldTraced = tables.fieldAngles.empty() || tables.fieldAngles.back() == r.fieldAngle;
+  drawFan(*fanView("m_qFanField"), title,
+          fieldTraced ? fans.fullField : std::vector<plot::FanCurve>{}, fans.fullFieldRanges);
+  const QString note = lost.isEmpty() ? QString() : tr("На краю поля потеряны лучи: %1").arg(lost);
+  m_rayFan->findChild<QWidget*>(QStringLiteral("m_qFanField"))->setToolTip(note);
+  m_rayFan->setStatusTip(note);
+  showQuality(r);
+  m_rayFan->show();
+}
+
+void DQtSynthesis::showQuality(const synthesis::DoubletResult& r) {
+  try {
+    const plot::QualityPlots quality = plot::qualityPlots(synthesis::computeDoubletQuality(r));
+    drawSpots(*fanView("m_qSpot"), quality);
+    drawMtf(*fanView("m_qMtf"), quality);
+  } catch (const std::exception&) {
+    // A doublet whose chief ray is lost has no MTF: no plot rather than a stale one.
+    for (const char* name : {"m_qSpot", "m_qMtf"}) {
+      fanView(name)->clear();
+      fanView(name)->replot();
+    }
+  }
+}
+
+plot::GlassPlotView* DQtSynthesis::fanView(const char* name) const {
+  return GlassPlotView::of(m_rayFan->findChild<QWidget*>(QLatin1String(name)));
+}
+
+QString DQtSynthesis::lostZones(const synthesis::DoubletAberrations& tables) const {
+  // A ray lost in the doublet leaves a value that is not finite in the full-field table.
+  QStringList zones;
+  if (tables.transverse.empty() || tables.transverse[0].empty()) return {};
+  const std::vector<double>& rim = tables.transverse[0].back();
+  for (std::size_t j = 0; j < rim.size() && j < tables.pupil.size(); ++j) {
+    if (!std::isfinite(rim[j])) {
+      zones << QStringLiteral("ρ = %1").arg(formatGeneral(tables.pupil[j]));
+    }
+  }
+  return zones.join(QStringLiteral(", "));
 }
 
 void DQtSynthesis::hideRayFan() {
   if (!m_rayFan) return;
-  for (QWidget* plotWidget : m_rayFan->findChildren<QWidget*>()) {
+  for (QWidget* plotWidget :
+       m_rayFan->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
     if (GlassPlotView* view = GlassPlotView::of(plotWidget)) {
       view->clear();
       view->replot();

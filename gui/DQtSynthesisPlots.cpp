@@ -4,10 +4,12 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTableWidget>
 #include <array>
 
 #include "gui/DQtSynthesis.h"
+#include "gui/cell_format.h"
 #include "gui/plot/GlassPlotView.h"
 #include "gui/plot/PlotTable.h"
 #include "ui_DQtSynthesis.h"
@@ -28,6 +30,7 @@ const std::array<QColor, synthesis::kGlassStatusCount>& statusColours() {
 }
 
 const QColor kChosenColour(0, 0, 255);
+const QColor kBorderColour(90, 90, 90);
 const QPen kLineBetweenPen(QColor(0, 0, 255, 100), 6);
 const QPen kLineFromOriginPen(QColor(0, 255, 0, 100), 6);
 const QPen kNormalLinePen(QColor(60, 60, 60), 1.5, Qt::DashLine);
@@ -51,8 +54,8 @@ std::array<QLineEdit*, 4> rangeFields(const QObject& window, const PlotDescripti
 
 // Builds the group of a plot the form does not hold: plot, auto switch and four range fields,
 // laid out like the groups of the form.
-QGroupBox* buildPlotGroup(const PlotDescription& plot, const QString& title, QWidget* parent) {
-  auto* group = new QGroupBox(title, parent);
+QGroupBox* buildPlotGroup(const PlotDescription& plot, QWidget* parent) {
+  auto* group = new QGroupBox(parent);
   group->setObjectName(QLatin1String(plot.group));
   auto* grid = new QGridLayout(group);
   QWidget* plotWidget = GlassPlotView::createPlotWidget(group);
@@ -60,7 +63,7 @@ QGroupBox* buildPlotGroup(const PlotDescription& plot, const QString& title, QWi
   plotWidget->setMinimumSize(150, 150);
   plotWidget->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
   grid->addWidget(plotWidget, 0, 0, 1, 4);
-  auto* automatic = new QCheckBox(QStringLiteral("Автоматическое вычисление "), group);
+  auto* automatic = new QCheckBox(group);
   automatic->setObjectName(QLatin1String(plot.autoSwitch));
   automatic->setChecked(true);
   grid->addWidget(automatic, 1, 0, 1, 4);
@@ -79,17 +82,83 @@ QGroupBox* buildPlotGroup(const PlotDescription& plot, const QString& title, QWi
 void DQtSynthesis::setupPlots() {
   // The partial-dispersion diagram for apochromatic pairs: off until its switch is checked.
   const PlotDescription& pgf = plot::plotTable()[plot::PartialDispersion];
-  auto* display = new QCheckBox(QStringLiteral("Диаграмма частных дисперсий Pg,F"), ui->groupBox_5);
+  auto* display = new QCheckBox(ui->groupBox_5);
   display->setObjectName(QLatin1String(pgf.displaySwitch));
   ui->gridLayout_7->addWidget(display, 5, 0);
-  QGroupBox* group =
-      buildPlotGroup(pgf, QStringLiteral("Относительная частная дисперсия Pg,F"), ui->tab_2);
-  ui->gridLayout_12->addWidget(group, 3, 5);
+  QGroupBox* group = buildPlotGroup(pgf, ui->m_W_Diagrams);
+  ui->gridLayout_12->addWidget(group, 2, 1);
   group->hide();
+  retranslatePlots();
   for (const PlotDescription& d : plot::plotTable()) {
-    viewOf(*this, d);  // pan, zoom, tooltips and the export menu from the start
-    for (QLineEdit* field : rangeFields(*this, d)) field->setValidator(m_validator);
+    // Pan, zoom, tooltips and the export menu from the start; the range fields follow the axes.
+    GlassPlotView* view = viewOf(*this, d);
+    const auto fields = rangeFields(*this, d);
+    connect(view, &GlassPlotView::rangesChangedByUser, this, [fields](const PlotRanges& r) {
+      const double values[] = {r.xMin, r.xMax, r.yMin, r.yMax};
+      for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (fields[i]) fields[i]->setText(formatGeneral(values[i]));
+      }
+    });
+    connect(view, &GlassPlotView::glassClicked, this, &DQtSynthesis::offerGlass);
+    // A switch takes effect at once; typed ranges wait for "Перерисовать".
+    for (const char* name : {d.displaySwitch, d.autoSwitch}) {
+      connect(child<QCheckBox>(*this, name), &QCheckBox::toggled, this, &DQtSynthesis::redrawPlots);
+    }
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+      if (!fields[i]) continue;
+      fields[i]->setValidator(m_validator);
+      fields[i]->setText(QLatin1String(d.defaultRanges[i]));
+    }
   }
+  const std::initializer_list<QCheckBox*> switches = {
+      ui->m_CB_Draw_All_Glasses, ui->m_CB_Draw_Mark_Glasses, ui->m_CB_Line2, ui->m_CB_Line0,
+      ui->m_CB_filter_n,         ui->m_CB_filter_abbe};
+  for (QCheckBox* box : switches) {
+    connect(box, &QCheckBox::toggled, this, &DQtSynthesis::redrawPlots);
+  }
+  for (QCheckBox* box : statusSwitches()) {
+    connect(box, &QCheckBox::toggled, this, &DQtSynthesis::redrawPlots);
+  }
+}
+
+void DQtSynthesis::redrawPlots() {
+  if (m_synthesis.catalog.empty()) return;
+  try {
+    OnDrawNomo();
+  } catch (const std::exception& e) {
+    showError(QString::fromUtf8(e.what()));
+  }
+}
+
+void DQtSynthesis::offerGlass(const QString& name, const QPoint& globalPos) {
+  QMenu menu(this);
+  menu.setObjectName(QStringLiteral("m_M_ChooseGlass"));
+  QAction* first = menu.addAction(tr("Стекло 1"));
+  menu.addAction(tr("Стекло 2"));
+  const QAction* picked = menu.exec(globalPos);
+  if (picked) setChosenGlass(name, picked == first ? 1 : 2);
+}
+
+void DQtSynthesis::setChosenGlass(const QString& name, int lens) {
+  // The first glass alone searches partners for it; with the second the pair is calculated.
+  QComboBox* box = lens == 1 ? ui->m_CB_Glass_1 : ui->m_CB_Glass_2;
+  const int index = box->findText(name);
+  if (index < 0) return;
+  box->setCurrentIndex(index);
+  if (lens == 2) {
+    ui->m_RB_Calc_Pair->setChecked(true);
+  } else if (ui->m_RB_Calc_All->isChecked()) {
+    ui->m_RB_Calc_One->setChecked(true);
+  }
+  OnChooseGlasses();
+}
+
+void DQtSynthesis::retranslatePlots() {
+  // The partial-dispersion plot is built here, not in the form: its texts are set here too.
+  const PlotDescription& pgf = plot::plotTable()[plot::PartialDispersion];
+  child<QCheckBox>(*this, pgf.displaySwitch)->setText(tr("Диаграмма частных дисперсий Pg,F"));
+  child<QGroupBox>(*this, pgf.group)->setTitle(tr("Относительная частная дисперсия Pg,F"));
+  child<QCheckBox>(*this, pgf.autoSwitch)->setText(tr("Автоматическое вычисление"));
 }
 
 void DQtSynthesis::fillPlotData() {
@@ -116,7 +185,7 @@ void DQtSynthesis::OnDrawNomo() {
     OnDrawNomo_All(d.kind, 0, all, chosen, automatic->isChecked(), r[0], r[1], r[2], r[3]);
     if (!automatic->isChecked()) continue;
     for (std::size_t i = 0; i < r.size(); ++i) {
-      if (fields[i]) fields[i]->setText(QStringLiteral("%1").arg(r[i], 0, 'g', 6));
+      if (fields[i]) fields[i]->setText(formatGeneral(r[i]));
     }
   }
 }
@@ -141,9 +210,19 @@ void DQtSynthesis::OnDrawNomo_All(int temp, int /*Status*/, bool ch_all, bool ch
   if (!view) return;
   view->setAxisLabels(QString::fromUtf8(d.xLabel), QString::fromUtf8(d.yLabel));
   PlotRanges ranges{XMin_p, XMax_p, YMin_p, YMax_p};
-  if (ch_all) drawAllGlasses(*view, d, bAuto, ranges);
-  if (ch_choosen) drawChosenGlasses(*view, d, !ch_all, bAuto, ranges);
-  if (!ch_all && !ch_choosen) view->clear();
+  view->clear();
+  // With no row selected the chosen-glass layer is simply empty.
+  const synthesis::DoubletResult* result = ch_choosen ? selectedResult() : nullptr;
+  const plot::GlassSeries chosen =
+      result ? plot::chosenSeries(m_plotData, d.kind, result->glass1.name, result->glass2.name)
+             : plot::GlassSeries{};
+  const plot::StatusSeries series =
+      ch_all ? plot::statusSeries(m_plotData, d.kind, plotFilter()) : plot::StatusSeries{};
+  if (bAuto) plot::robustRange(series.accepted, chosen.points, ranges);
+  view->setRanges(ranges, d.reversedX);
+  addNormalLine(*view, d, ranges);
+  if (ch_all) drawAllGlasses(*view, series, ranges);
+  if (!chosen.points.empty()) drawChosenGlasses(*view, d, chosen, ranges);
   view->replot();
   XMin_p = ranges.xMin;
   XMax_p = ranges.xMax;
@@ -151,33 +230,27 @@ void DQtSynthesis::OnDrawNomo_All(int temp, int /*Status*/, bool ch_all, bool ch
   YMax_p = ranges.yMax;
 }
 
-void DQtSynthesis::drawAllGlasses(GlassPlotView& view, const PlotDescription& d, bool bAuto,
-                                  PlotRanges& ranges) {
-  const plot::StatusSeries series = plot::statusSeries(m_plotData, d.kind, plotFilter());
-  view.clear();
-  if (bAuto) plot::autoRange(series.accepted, ranges);
-  view.setRanges(ranges, d.reversedX);
-  addNormalLine(view, d, ranges);
+void DQtSynthesis::drawAllGlasses(GlassPlotView& view, const plot::StatusSeries& series,
+                                  const PlotRanges& ranges) {
+  // Glasses beyond the ranges sit on the border as markers, still with their tooltips.
   const auto switches = statusSwitches();
+  plot::GlassSeries outside;
   for (std::size_t s = 0; s < series.byStatus.size(); ++s) {
-    if (switches[s]->isChecked()) view.addSeries(series.byStatus[s], statusColours()[s]);
+    if (!switches[s]->isChecked()) continue;
+    plot::BorderSplit split = plot::splitAtBorder(series.byStatus[s], ranges);
+    view.addSeries(split.inside, statusColours()[s]);
+    for (std::size_t i = 0; i < split.border.points.size(); ++i) {
+      outside.points.push_back(split.border.points[i]);
+      outside.names.push_back(split.border.names[i]);
+      outside.tooltips.push_back(split.border.tooltips[i]);
+    }
   }
+  view.addBorderMarkers(outside, kBorderColour);
 }
 
-void DQtSynthesis::drawChosenGlasses(GlassPlotView& view, const PlotDescription& d, bool alone,
-                                     bool bAuto, PlotRanges& ranges) {
-  // A row whose doublet cannot be found draws no pair and says nothing.
-  const synthesis::DoubletResult* result = selectedResult();
-  if (!result) return;
-  const plot::GlassSeries chosen =
-      plot::chosenSeries(m_plotData, d.kind, result->glass1.name, result->glass2.name);
-  if (alone) {
-    view.clear();
-    if (bAuto) plot::autoRange(chosen.points, ranges);
-    view.setRanges(ranges, d.reversedX);
-    addNormalLine(view, d, ranges);
-  }
-  view.addSeries(chosen, kChosenColour);
+void DQtSynthesis::drawChosenGlasses(GlassPlotView& view, const PlotDescription& d,
+                                     const plot::GlassSeries& chosen, const PlotRanges& ranges) {
+  view.addSeries(chosen, kChosenColour, true);
   if (chosen.points.size() != 2) return;
   const plot::ConstructionLines lines =
       plot::constructionLines(d.kind, chosen.points[0], chosen.points[1], ranges.xMin, ranges.xMax,

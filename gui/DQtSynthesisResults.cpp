@@ -6,16 +6,17 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QHeaderView>
+#include <QRegularExpression>
 #include <cmath>
 #include <exception>
 
 #include "gui/DQtSynthesis.h"
 #include "gui/cell_format.h"
+#include "gui/result_columns.h"
 #include "ui_DQtSynthesis.h"
 
 namespace {
 
-constexpr int kColumnCount = 15;
 const QColor kCrownColour(225, 229, 239);
 const QColor kFlintColour(163, 175, 208);
 
@@ -45,6 +46,13 @@ QTableWidgetItem* nameItem(const std::string& name, const QColor& background) {
   return item;
 }
 
+/// Returns a file name of the doublet from its two glasses, without characters a path forbids.
+QString zmxFileName(const synthesis::DoubletResult& r) {
+  QString name = QString::fromStdString(r.glass1.name + "_" + r.glass2.name);
+  name.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9_.+-]")), QStringLiteral("_"));
+  return name + QStringLiteral(".zmx");
+}
+
 /// Returns a core value, NaN when the core cannot compute it for this glass.
 template <typename F>
 double valueOrNaN(F&& compute) {
@@ -59,26 +67,49 @@ double valueOrNaN(F&& compute) {
 
 void DQtSynthesis::setupResultTable() {
   QTableWidget* table = ui->m_TW_ResTable;
-  // The image quality columns follow the form's columns.
-  const QStringList quality{tr("RMS ось, мкм"), tr("RMS поле, мкм"), tr("WFE, λ"),
-                            tr("Штрель"),       tr("s′, мм"),        tr("RMS ось до доводки, мкм")};
-  table->setColumnCount(kColumnCount + int(quality.size()));
-  for (int k = 0; k < quality.size(); ++k)
-    table->setHorizontalHeaderItem(kColumnCount + k, new QTableWidgetItem(quality[k]));
+  table->setColumnCount(int(resultColumns().size()));
   table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  // Rows one text line high: eight of them fit a laptop screen beside the inputs.
+  table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 8);
+  table->verticalHeader()->hide();  // the "№" column numbers the rows in the found order
   connect(table->horizontalHeader(), &QHeaderView::sectionClicked, this,
           [this] { m_userSorted = true; });
-  auto* copy = new QAction(QStringLiteral("Копировать"), table);
+  auto* copy = new QAction(table);
+  copy->setObjectName(QStringLiteral("m_A_Copy"));
   copy->setShortcut(QKeySequence::Copy);
   copy->setShortcutContext(Qt::WidgetShortcut);
   connect(copy, &QAction::triggered, this, [this] { copySelectedRows(); });
-  auto* save = new QAction(QStringLiteral("Сохранить как CSV…"), table);
+  auto* save = new QAction(table);
+  save->setObjectName(QStringLiteral("m_A_SaveCsv"));
   connect(save, &QAction::triggered, this, [this] { saveTableCsv(); });
   table->addActions({copy, save});
+  applyColumnHeaders();
   table->setContextMenuPolicy(Qt::ActionsContextMenu);
   table->installEventFilter(this);  // the view's own Ctrl+C copies one cell only
   ui->m_TW_Aberration->hide();
   ui->m_LB_Aberration->hide();
+}
+
+void DQtSynthesis::applyColumnHeaders() {
+  QTableWidget* table = ui->m_TW_ResTable;
+  const auto& columns = resultColumns();
+  for (int col = 0; col < int(columns.size()); ++col) {
+    auto* item = new QTableWidgetItem(columnHeader(columns[col]));
+    item->setToolTip(columnTooltip(columns[col]));
+    table->setHorizontalHeaderItem(col, item);
+    table->setColumnHidden(col, m_hiddenColumns.contains(QLatin1String(columns[col].key)));
+  }
+  for (QAction* action : table->actions()) {
+    if (action->objectName() == QLatin1String("m_A_Copy")) action->setText(tr("Копировать"));
+    if (action->objectName() == QLatin1String("m_A_SaveCsv")) {
+      action->setText(tr("Сохранить как CSV…"));
+    }
+  }
+}
+
+void DQtSynthesis::setHiddenColumns(const QStringList& keys) {
+  m_hiddenColumns = keys;
+  applyColumnHeaders();
 }
 
 synthesis::CalculationInputs DQtSynthesis::readInputs() const {
@@ -158,31 +189,40 @@ void DQtSynthesis::fillResultTable() {
   for (int row = 0; row < int(results.size()); ++row) {
     const synthesis::DoubletResult& r = results[row];
     const synthesis::ResultSummary s = synthesis::summarize(r);
-    table->setItem(row, 0, nameItem(r.glass1.name, r.orderB ? kFlintColour : kCrownColour));
-    table->setItem(row, 1, nameItem(r.glass2.name, r.orderB ? kCrownColour : kFlintColour));
+    auto* order = new NumberItem(row + 1, 0);
+    order->setData(Qt::UserRole, row);  // the core's index, whatever the sorting
+    table->setItem(row, kOrderColumn, order);
+    table->setItem(row, kGlass1Column,
+                   nameItem(r.glass1.name, r.orderB ? kFlintColour : kCrownColour));
+    table->setItem(row, kGlass2Column,
+                   nameItem(r.glass2.name, r.orderB ? kCrownColour : kFlintColour));
     const auto numbers = s.columns();
-    for (int k = 0; k < kColumnCount - 2; ++k) {
-      table->setItem(row, k + 2, new NumberItem(numbers[k].value_or(std::nan("")), k < 2 ? 4 : 6));
+    for (int k = 0; k < int(numbers.size()); ++k) {
+      const int col = kLeadingColumns + k;
+      table->setItem(
+          row, col,
+          new NumberItem(numbers[k].value_or(std::nan("")), resultColumns()[col].decimals));
     }
     // Spots in micrometres here; the files keep millimetres.
     const double quality[] = {1e3 * s.rmsAxis, 1e3 * s.rmsField, s.wfeRms,
                               s.strehl,        s.imageDistance,  1e3 * s.rmsAxisStart};
-    for (int k = 0; k < 6; ++k)
-      table->setItem(row, kColumnCount + k, new NumberItem(quality[k], k == 4 ? 6 : 4));
+    for (int k = 0; k < int(std::size(quality)); ++k) {
+      const int col = kLeadingColumns + int(numbers.size()) + k;
+      table->setItem(row, col, new NumberItem(quality[k], resultColumns()[col].decimals));
+    }
   }
 }
 
 const synthesis::DoubletResult* DQtSynthesis::selectedResult() {
   const QTableWidget* table = ui->m_TW_ResTable;
   const int row = table->currentRow();
-  if (row < 0 || !table->item(row, 0) || !table->item(row, 1)) return nullptr;
-  try {
-    // The table may be sorted: only the two names identify the doublet.
-    return &m_synthesis.findResult(table->item(row, 0)->text().toStdString(),
-                                   table->item(row, 1)->text().toStdString());
-  } catch (const std::exception&) {
-    return nullptr;
-  }
+  const QTableWidgetItem* order = row < 0 ? nullptr : table->item(row, kOrderColumn);
+  if (!order) return nullptr;
+  // The table may be sorted: the order cell holds the core's index of its doublet.
+  bool ok = false;
+  const int index = order->data(Qt::UserRole).toInt(&ok);
+  if (!ok || index < 0 || std::size_t(index) >= m_synthesis.results.size()) return nullptr;
+  return &m_synthesis.results[std::size_t(index)];
 }
 
 void DQtSynthesis::OnChangeLens() {
@@ -193,6 +233,8 @@ void DQtSynthesis::OnChangeLens() {
   } else {
     hideSelected();
   }
+  // The chosen-glass layer of the diagrams follows the selected row.
+  if (ui->m_CB_Draw_Mark_Glasses->isChecked()) redrawPlots();
 }
 
 void DQtSynthesis::hideSelected() {
@@ -217,25 +259,38 @@ void DQtSynthesis::showSelected(const synthesis::DoubletResult& r) {
     }
   }
   ui->m_TW_Aberration->resizeColumnsToContents();
+  // n and ν at the lines of the design, named by the letter of λ0 (n_d, ν_d for λ0 = d).
   const plot::SpectralLines lines = selectedLines();
-  const auto ne = [](const synthesis::GlassRecord& g) {
-    return formatGeneral(valueOrNaN([&] { return g.index(0.546074); }));
+  const QString sub = mainLineName();
+  const auto n = [&](const synthesis::GlassRecord& g) {
+    return formatGeneral(valueOrNaN([&] { return g.index(lines.main); }));
   };
   const auto nu = [&](const synthesis::GlassRecord& g) {
     return formatGeneral(
         valueOrNaN([&] { return g.abbeNumber(lines.main, lines.min, lines.max); }));
   };
-  const QString name1 = QString::fromStdString(r.glass1.name);
-  const QString name2 = QString::fromStdString(r.glass2.name);
-  QString text = QStringLiteral("<p>%1: n<sub>e</sub>=%2").arg(name1, ne(r.glass1));
-  text += QStringLiteral("<p>%1: &nu;<sub>e</sub>=%2</p>").arg(name1, nu(r.glass1));
-  text += QStringLiteral("<p>%1: n<sub>e</sub>=%2</p>").arg(name2, ne(r.glass2));
-  text += QStringLiteral("<p>%1: &nu;<sub>e</sub>=%2</p><br>").arg(name2, nu(r.glass2));
+  QString text;
+  for (const synthesis::GlassRecord* g : {&r.glass1, &r.glass2}) {
+    const QString name = QString::fromStdString(g->name).toHtmlEscaped();
+    text += QStringLiteral("<p>%1: n<sub>%2</sub>=%3</p>").arg(name, sub, n(*g));
+    text += QStringLiteral("<p>%1: &nu;<sub>%2</sub>=%3</p>").arg(name, sub, nu(*g));
+  }
+  text += QStringLiteral("<br>");
   text += QStringLiteral("<p>r<sub>1</sub>=%1</p>").arg(formatGeneral(r.r1));
   text += QStringLiteral("<p>r<sub>2</sub>=%1</p>").arg(formatGeneral(r.r2));
   text += QStringLiteral("<p>r<sub>3</sub>=%1</p>").arg(formatGeneral(r.r3));
   ui->m_qGlassParam->setText(text);
   showRayFan(r);
+}
+
+QString DQtSynthesis::mainLineName() const {
+  const int index = ui->m_CB_Wavelength_main->currentIndex();
+  const auto& all = synthesis::spectralLines();
+  if (index < 0 || index >= int(all.size())) {
+    return tr("%1 нм").arg(selectedLines().main * 1000.0, 0, 'f', 1);
+  }
+  return QString::fromUtf8(all[std::size_t(index)].letter)
+      .replace(QLatin1Char('\''), QChar(0x2032));
 }
 
 void DQtSynthesis::OnCalcThickness() {
@@ -247,28 +302,32 @@ void DQtSynthesis::OnZMX() {
   const synthesis::DoubletResult* result = selectedResult();
   if (!result) return;
   const QString path =
-      QFileDialog::getSaveFileName(this, QStringLiteral("Имя файла ZMX"),
-                                   QStringLiteral("untitled.zmx"), QStringLiteral("Zemax (*.zmx)"));
+      QFileDialog::getSaveFileName(this, tr("Сохранить компонент в файл ZMX"), zmxFileName(*result),
+                                   tr("Файл оптической системы ZMX (*.zmx)"));
   if (path.isEmpty()) return;
   try {
     // The GCAT line names the catalogs the two glasses came from, several loaded or one.
     synthesis::saveDoubletZmx(*result, path.toStdString());
   } catch (const std::exception& e) {
-    showError(QString::fromUtf8(e.what()));
+    showError(tr("Файл ZMX не записан: %1").arg(QString::fromUtf8(e.what())));
   }
 }
 
 QString DQtSynthesis::rowsText(QChar separator, bool selectedOnly) const {
   const QTableWidget* table = ui->m_TW_ResTable;
+  // Hidden columns stay out of the copy and the file as they are out of sight.
+  std::vector<int> shown;
   QStringList headers;
   for (int col = 0; col < table->columnCount(); ++col) {
+    if (table->isColumnHidden(col)) continue;
+    shown.push_back(col);
     headers << table->horizontalHeaderItem(col)->text();
   }
   std::vector<QStringList> rows;
   for (int row = 0; row < table->rowCount(); ++row) {
     if (selectedOnly && !table->selectionModel()->isRowSelected(row, QModelIndex())) continue;
     QStringList cells;
-    for (int col = 0; col < table->columnCount(); ++col) {
+    for (int col : shown) {
       cells << (table->item(row, col) ? table->item(row, col)->text() : QString());
     }
     rows.push_back(cells);
@@ -281,13 +340,12 @@ void DQtSynthesis::copySelectedRows() const {
 }
 
 void DQtSynthesis::saveTableCsv() {
-  const QString path =
-      QFileDialog::getSaveFileName(this, QStringLiteral("Сохранить таблицу"),
-                                   QStringLiteral("doublets.csv"), QStringLiteral("CSV (*.csv)"));
+  const QString path = QFileDialog::getSaveFileName(
+      this, tr("Сохранить таблицу"), tr("склеенные_компоненты.csv"), tr("Таблица CSV (*.csv)"));
   if (path.isEmpty()) return;
   QFile file(path);
   if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
       file.write(rowsText(QLatin1Char(','), false).toUtf8()) < 0) {
-    showError(QStringLiteral("Не удалось записать файл ") + path);
+    showError(tr("Не удалось записать файл %1").arg(path));
   }
 }

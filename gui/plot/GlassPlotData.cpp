@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <limits>
 #include <stdexcept>
+#include <tuple>
 
 #include "synthesis/glass_partial_dispersion.h"
 
@@ -109,6 +110,72 @@ bool autoRange(const std::vector<PlotPoint>& points, PlotRanges& ranges) {
   widen(span.yMin, span.yMax);
   ranges = span;
   return true;
+}
+
+namespace {
+
+// Returns the 2nd and 98th percentile (nearest rank) of the finite values.
+std::pair<double, double> bulkSpan(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  const std::size_t last = values.size() - 1;
+  const auto low = static_cast<std::size_t>(std::floor(0.02 * static_cast<double>(last)));
+  const auto high = static_cast<std::size_t>(std::ceil(0.98 * static_cast<double>(last)));
+  return {values[low], values[high]};
+}
+
+// Widens [low, high] so that `value` lies inside with `room` to spare on both sides.
+void holdInside(double value, double room, double& low, double& high) {
+  low = std::min(low, value - room);
+  high = std::max(high, value + room);
+}
+
+}  // namespace
+
+bool robustRange(const std::vector<PlotPoint>& points, const std::vector<PlotPoint>& kept,
+                 PlotRanges& ranges) {
+  std::vector<double> xs, ys;
+  for (const auto* list : {&points, &kept}) {
+    if (!xs.empty()) break;  // the kept points set the span only when there is no bulk
+    for (const PlotPoint& p : *list) {
+      if (!isFinite(p)) continue;
+      xs.push_back(p.x);
+      ys.push_back(p.y);
+    }
+  }
+  if (xs.empty()) return false;
+  PlotRanges span;
+  std::tie(span.xMin, span.xMax) = bulkSpan(xs);
+  std::tie(span.yMin, span.yMax) = bulkSpan(ys);
+  widen(span.xMin, span.xMax);
+  widen(span.yMin, span.yMax);
+  // A name takes about a tenth of the width beside its point and a twentieth of the height.
+  const double xRoom = (span.xMax - span.xMin) / 8.0, yRoom = (span.yMax - span.yMin) / 12.0;
+  for (const PlotPoint& p : kept) {
+    if (!isFinite(p)) continue;
+    holdInside(p.x, xRoom, span.xMin, span.xMax);
+    holdInside(p.y, yRoom, span.yMin, span.yMax);
+  }
+  ranges = span;
+  return true;
+}
+
+BorderSplit splitAtBorder(const GlassSeries& series, const PlotRanges& ranges) {
+  const double xLow = std::min(ranges.xMin, ranges.xMax),
+               xHigh = std::max(ranges.xMin, ranges.xMax);
+  const double yLow = std::min(ranges.yMin, ranges.yMax),
+               yHigh = std::max(ranges.yMin, ranges.yMax);
+  BorderSplit split;
+  for (std::size_t i = 0; i < series.points.size(); ++i) {
+    const PlotPoint p = series.points[i];
+    if (!isFinite(p)) continue;
+    const PlotPoint onBorder{std::clamp(p.x, xLow, xHigh), std::clamp(p.y, yLow, yHigh)};
+    const bool inside = onBorder.x == p.x && onBorder.y == p.y;
+    GlassSeries& to = inside ? split.inside : split.border;
+    to.points.push_back(onBorder);
+    to.names.push_back(i < series.names.size() ? series.names[i] : std::string());
+    to.tooltips.push_back(i < series.tooltips.size() ? series.tooltips[i] : std::string());
+  }
+  return split;
 }
 
 bool passesFilter(const GlassPlotData& data, std::size_t g, const GlassFilter& filter) {

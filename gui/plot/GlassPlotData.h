@@ -74,6 +74,13 @@ struct PlotRanges {
 /// sides; keeps them when there is no finite point. Returns whether the ranges were set.
 bool autoRange(const std::vector<PlotPoint>& points, PlotRanges& ranges);
 
+/// Sets `ranges` to the bulk of the finite `points`: from the 2nd to the 98th percentile on each
+/// axis, widened by a tenth of each width, so that a few glasses far out do not flatten the
+/// rest. Then stretches them so that every finite point of `kept` lies inside with room for its
+/// name. Keeps them when neither list has a finite point; returns whether they were set.
+bool robustRange(const std::vector<PlotPoint>& points, const std::vector<PlotPoint>& kept,
+                 PlotRanges& ranges);
+
 /// The index and Abbe ranges of the glass filter.
 struct GlassFilter {
   bool indexOn = true;
@@ -100,6 +107,16 @@ struct StatusSeries {
 
 /// Sorts the glasses that pass `filter` and can be placed in plot `kind` by status.
 StatusSeries statusSeries(const GlassPlotData& data, PlotKind kind, const GlassFilter& filter);
+
+/// A series cut at the plot's border: the points inside, and those outside moved onto the
+/// nearest border, with their names and tooltips.
+struct BorderSplit {
+  GlassSeries inside;
+  GlassSeries border;
+};
+
+/// Splits `series` at `ranges` (in either order of min and max); points not finite are dropped.
+BorderSplit splitAtBorder(const GlassSeries& series, const PlotRanges& ranges);
 
 /// Returns the first glass named `name`, if any.
 std::optional<std::size_t> findGlass(const GlassPlotData& data, const std::string& name);

@@ -2,9 +2,11 @@
 
 #include <qcustomplot.h>
 #include <QFileDialog>
+#include <QFontMetrics>
 #include <QHelpEvent>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QToolTip>
 #include <cmath>
 
@@ -12,10 +14,31 @@ namespace plot {
 namespace {
 
 constexpr int kDiscSize = 10;
-constexpr int kLabelPointSize = 12;
+constexpr int kLabelPointSize = 9;
 constexpr double kTooltipReach = 6.0;  // pixels from a disc's centre
 constexpr int kCurveMarkSize = 4;
 constexpr int kLegendPointSize = 8;
+constexpr int kBorderMarkSize = 9;
+constexpr int kGridCell = 48;   // pixels of a cell of the label grid
+constexpr int kClickReach = 4;  // pixels a click may move and still pick a glass
+constexpr int kLabelGap = 4;    // pixels between a disc's centre and its name
+
+// Corners of a point where its name may go, in the order they are tried: upper right, upper
+// left, lower right, lower left; each with the alignment of the text to the point.
+struct LabelCorner {
+  int dx, dy;  // sign of the offset from the point
+  Qt::Alignment alignment;
+};
+constexpr LabelCorner kCorners[] = {{1, -1, Qt::AlignLeft | Qt::AlignBottom},
+                                    {-1, -1, Qt::AlignRight | Qt::AlignBottom},
+                                    {1, 1, Qt::AlignLeft | Qt::AlignTop},
+                                    {-1, 1, Qt::AlignRight | Qt::AlignTop}};
+
+QRect cornerRect(QPoint at, QSize size, const LabelCorner& corner) {
+  const int x = corner.dx > 0 ? at.x() + kLabelGap : at.x() - kLabelGap - size.width();
+  const int y = corner.dy < 0 ? at.y() - kLabelGap - size.height() : at.y() + kLabelGap;
+  return {QPoint(x, y), size};
+}
 
 QVector<double> xsOf(const std::vector<PlotPoint>& points) {
   QVector<double> xs;
@@ -54,6 +77,14 @@ GlassPlotView::GlassPlotView(QCustomPlot* plot) : QObject(plot), m_plot(plot) {
   m_plot->installEventFilter(this);
   connect(m_plot, &QCustomPlot::customContextMenuRequested, this, &GlassPlotView::showExportMenu);
   connect(m_plot, &QCustomPlot::mouseDoubleClick, this, &GlassPlotView::restoreDrawnRanges);
+  // Names are placed after the axes are laid out, so that pixels are those drawn.
+  connect(m_plot, &QCustomPlot::afterLayout, this, [this] {
+    if (m_placeLabels) placeLabels();
+  });
+  for (QCPAxis* axis : {m_plot->xAxis, m_plot->yAxis}) {
+    connect(axis, qOverload<const QCPRange&>(&QCPAxis::rangeChanged), this,
+            &GlassPlotView::reportUserRanges);
+  }
   const QCPRange x = m_plot->xAxis->range();
   const QCPRange y = m_plot->yAxis->range();
   m_drawnRanges = {x.lower, x.upper, y.lower, y.upper};
@@ -64,6 +95,8 @@ void GlassPlotView::clear() {
   for (std::size_t i = 0; i < m_labelsShown; ++i) m_labels[i]->setVisible(false);
   m_labelsShown = 0;
   m_points.clear();
+  m_labelRects.clear();
+  m_unnamedPoints = 0;
   m_plot->legend->setVisible(false);
 }
 
@@ -85,11 +118,19 @@ void GlassPlotView::setAxisLabels(const QString& x, const QString& y) {
 void GlassPlotView::setRanges(const PlotRanges& ranges, bool reversedX) {
   m_plot->xAxis->setRange(ranges.xMin, ranges.xMax);
   m_plot->xAxis->setRangeReversed(reversedX);
+  m_settingRanges = true;
+  m_plot->xAxis->setRange(ranges.xMin, ranges.xMax);
+  m_plot->xAxis->setRangeReversed(reversedX);
   m_plot->yAxis->setRange(ranges.yMin, ranges.yMax);
+  m_settingRanges = false;
   m_drawnRanges = ranges;
 }
 
-void GlassPlotView::addSeries(const GlassSeries& series, const QColor& colour) {
+void GlassPlotView::reportUserRanges() {
+  if (!m_settingRanges) emit rangesChangedByUser(ranges());
+}
+
+void GlassPlotView::addSeries(const GlassSeries& series, const QColor& colour, bool always) {
   QCPGraph* graph = m_plot->addGraph();
   graph->setData(xsOf(series.points), ysOf(series.points));
   graph->setPen(QPen(colour));
@@ -97,14 +138,105 @@ void GlassPlotView::addSeries(const GlassSeries& series, const QColor& colour) {
   graph->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssDisc, kDiscSize));
   const QFont font(m_plot->window()->font().family(), kLabelPointSize);
   for (std::size_t i = 0; i < series.points.size(); ++i) {
+    const QString name = QString::fromStdString(series.names[i]);
+    m_points.push_back(
+        {series.points[i], name, QString::fromStdString(series.tooltips[i]), colour, always});
+    if (m_placeLabels) continue;
     QCPItemText* label = nextLabel();
+    label->position->setType(QCPItemPosition::ptPlotCoords);
     label->position->setCoords(series.points[i].x, series.points[i].y);
-    label->setText(QString::fromStdString(series.names[i]));
+    label->setText(name);
     label->setFont(font);
     label->setColor(colour);
     label->setPositionAlignment(Qt::AlignLeft | Qt::AlignBottom);
-    m_points.push_back({series.points[i], QString::fromStdString(series.tooltips[i])});
   }
+}
+
+void GlassPlotView::addBorderMarkers(const GlassSeries& series, const QColor& colour) {
+  if (series.points.empty()) return;
+  QCPGraph* graph = m_plot->addGraph();
+  graph->setData(xsOf(series.points), ysOf(series.points));
+  graph->setPen(QPen(colour, 1.5));
+  graph->setLineStyle(QCPGraph::lsNone);
+  graph->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssTriangle, kBorderMarkSize));
+  for (std::size_t i = 0; i < series.points.size(); ++i) {
+    m_points.push_back(
+        {series.points[i], QString(), QString::fromStdString(series.tooltips[i]), colour, false});
+    ++m_unnamedPoints;
+  }
+}
+
+QSize GlassPlotView::labelSize(const QString& name) {
+  auto it = m_labelSizes.constFind(name);
+  if (it != m_labelSizes.constEnd()) return *it;
+  const QFontMetrics metrics(QFont(m_plot->window()->font().family(), kLabelPointSize));
+  const QSize size(metrics.horizontalAdvance(name) + 2, metrics.height());
+  m_labelSizes.insert(name, size);
+  return size;
+}
+
+void GlassPlotView::placeLabels() {
+  for (std::size_t i = 0; i < m_labelsShown; ++i) m_labels[i]->setVisible(false);
+  m_labelsShown = 0;
+  m_labelRects.clear();
+  const QRect area = m_plot->axisRect()->rect();
+  if (area.isEmpty()) return;
+  // A coarse grid of the axis rectangle lists the names in each cell, so that a new name is
+  // checked against its neighbours only.
+  const int columns = area.width() / kGridCell + 1, rows = area.height() / kGridCell + 1;
+  std::vector<std::vector<int>> grid(static_cast<std::size_t>(columns * rows));
+  for (bool always : {true, false}) {
+    for (std::size_t i = 0; i < m_points.size(); ++i) {
+      if (m_points[i].always == always && !m_points[i].name.isEmpty()) placeLabel(i, area, grid);
+    }
+  }
+}
+
+bool GlassPlotView::placeLabel(std::size_t index, const QRect& area,
+                               std::vector<std::vector<int>>& grid) {
+  const LabelledPoint& p = m_points[index];
+  const QPoint at(static_cast<int>(m_plot->xAxis->coordToPixel(p.point.x)),
+                  static_cast<int>(m_plot->yAxis->coordToPixel(p.point.y)));
+  if (!area.contains(at)) return false;
+  const QSize size = labelSize(p.name);
+  const int columns = area.width() / kGridCell + 1;
+  const auto cellsOf = [&](const QRect& r, auto&& visit) {
+    for (int cy = (r.top() - area.top()) / kGridCell; cy <= (r.bottom() - area.top()) / kGridCell;
+         ++cy) {
+      for (int cx = (r.left() - area.left()) / kGridCell;
+           cx <= (r.right() - area.left()) / kGridCell; ++cx) {
+        if (visit(grid[static_cast<std::size_t>(cy * columns + cx)])) return true;
+      }
+    }
+    return false;
+  };
+  for (const LabelCorner& corner : kCorners) {
+    const QRect r = cornerRect(at, size, corner);
+    if (!area.contains(r)) continue;
+    const bool covers = cellsOf(r, [&](const std::vector<int>& cell) {
+      for (int k : cell) {
+        if (m_labelRects[static_cast<std::size_t>(k)].intersects(r)) return true;
+      }
+      return false;
+    });
+    if (covers) continue;
+    const int k = static_cast<int>(m_labelRects.size());
+    m_labelRects.push_back(r);
+    cellsOf(r, [k](std::vector<int>& cell) {
+      cell.push_back(k);
+      return false;
+    });
+    QCPItemText* label = nextLabel();
+    label->position->setType(QCPItemPosition::ptAbsolute);
+    label->position->setCoords(at.x() + corner.dx * kLabelGap, at.y() + corner.dy * kLabelGap);
+    label->setPositionAlignment(corner.alignment);
+    label->setText(p.name);
+    label->setFont(QFont(m_plot->window()->font().family(), kLabelPointSize));
+    label->setColor(p.colour);
+    label->setClipToAxisRect(false);
+    return true;
+  }
+  return false;
 }
 
 void GlassPlotView::addLine(const std::vector<PlotPoint>& points, const QPen& pen) {
@@ -213,19 +345,24 @@ bool GlassPlotView::isXReversed() const {
   return m_plot->xAxis->rangeReversed();
 }
 
-QString GlassPlotView::tooltipAt(const QPoint& pixel) const {
+int GlassPlotView::nearestPoint(const QPoint& pixel) const {
   double nearest = kTooltipReach;
-  QString tooltip;
-  for (const LabelledPoint& p : m_points) {
-    const double dx = m_plot->xAxis->coordToPixel(p.point.x) - pixel.x();
-    const double dy = m_plot->yAxis->coordToPixel(p.point.y) - pixel.y();
+  int found = -1;
+  for (std::size_t i = 0; i < m_points.size(); ++i) {
+    const double dx = m_plot->xAxis->coordToPixel(m_points[i].point.x) - pixel.x();
+    const double dy = m_plot->yAxis->coordToPixel(m_points[i].point.y) - pixel.y();
     const double distance = std::hypot(dx, dy);
     if (distance <= nearest) {
       nearest = distance;
-      tooltip = p.tooltip;
+      found = static_cast<int>(i);
     }
   }
-  return tooltip;
+  return found;
+}
+
+QString GlassPlotView::tooltipAt(const QPoint& pixel) const {
+  const int found = nearestPoint(pixel);
+  return found < 0 ? QString() : m_points[static_cast<std::size_t>(found)].tooltip;
 }
 
 bool GlassPlotView::saveImage(const QString& path) {
@@ -234,6 +371,19 @@ bool GlassPlotView::saveImage(const QString& path) {
 }
 
 bool GlassPlotView::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == m_plot && event->type() == QEvent::MouseButtonPress) {
+    m_pressPos = static_cast<QMouseEvent*>(event)->pos();
+  }
+  if (watched == m_plot && event->type() == QEvent::MouseButtonRelease) {
+    // A click, not the end of a drag: the glass under the pointer, if it has a name.
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    const int found = nearestPoint(mouse->pos());
+    if (mouse->button() == Qt::LeftButton &&
+        (mouse->pos() - m_pressPos).manhattanLength() <= kClickReach && found >= 0 &&
+        !m_points[static_cast<std::size_t>(found)].name.isEmpty()) {
+      emit glassClicked(m_points[static_cast<std::size_t>(found)].name, mouse->globalPos());
+    }
+  }
   if (watched == m_plot && event->type() == QEvent::ToolTip) {
     auto* help = static_cast<QHelpEvent*>(event);
     const QString tooltip = tooltipAt(help->pos());
@@ -250,18 +400,19 @@ bool GlassPlotView::eventFilter(QObject* watched, QEvent* event) {
 
 void GlassPlotView::showExportMenu(const QPoint& position) {
   QMenu menu(m_plot);
-  menu.addAction("Сохранить как PNG…");
-  QAction* pdf = menu.addAction("Сохранить как PDF…");
+  menu.addAction(tr("Сохранить как PNG…"));
+  QAction* pdf = menu.addAction(tr("Сохранить как PDF…"));
   QAction* chosen = menu.exec(m_plot->mapToGlobal(position));
   if (!chosen) return;
   const bool asPdf = chosen == pdf;
-  const QString path = QFileDialog::getSaveFileName(m_plot, "Сохранить диаграмму", QString(),
+  const QString path = QFileDialog::getSaveFileName(m_plot, tr("Сохранить диаграмму"), QString(),
                                                     asPdf ? "PDF (*.pdf)" : "PNG (*.png)");
   if (path.isEmpty()) return;
   const QString suffix = asPdf ? ".pdf" : ".png";
   const QString file = path.endsWith(suffix, Qt::CaseInsensitive) ? path : path + suffix;
   if (!saveImage(file)) {
-    QMessageBox::critical(m_plot->window(), "Ошибка: ", "Не удалось сохранить файл " + file);
+    QMessageBox::critical(m_plot->window(), tr("Ошибка"),
+                          tr("Не удалось сохранить файл %1").arg(file));
   }
 }
 

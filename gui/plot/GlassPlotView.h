@@ -3,8 +3,12 @@
 // lines, axis labels and ranges, pan and zoom, tooltips and the export menu of one plot widget.
 
 #include <QColor>
+#include <QHash>
 #include <QObject>
 #include <QPen>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
 #include <QString>
 #include <vector>
 
@@ -34,8 +38,15 @@ class GlassPlotView : public QObject {
   void setAxisLabels(const QString& x, const QString& y);
   /// Sets the axis ranges (kept for the double-click return) and the direction of the x axis.
   void setRanges(const PlotRanges& ranges, bool reversedX);
-  /// Adds the points as filled discs of size 10 in `colour`, each named to its upper right.
-  void addSeries(const GlassSeries& series, const QColor& colour);
+  /// Adds the points as filled discs of size 10 in `colour`. Their names are placed at each
+  /// replot where they cover no name placed before; `always` names go first and are always shown.
+  void addSeries(const GlassSeries& series, const QColor& colour, bool always = false);
+  /// Adds points that lie beyond the ranges, drawn on the border as open triangles; they carry
+  /// a tooltip but no name.
+  void addBorderMarkers(const GlassSeries& series, const QColor& colour);
+  /// Places names only where they cover none placed before (true, the default), or draws every
+  /// name beside its point (false, the plain way, kept to measure what placement saves).
+  void setLabelPlacement(bool nonOverlapping) { m_placeLabels = nonOverlapping; }
   /// Adds a connected line through `points` without point symbols.
   void addLine(const std::vector<PlotPoint>& points, const QPen& pen);
   /// Sets the tick labels to a small font, for plots a few hundred pixels wide.
@@ -61,6 +72,10 @@ class GlassPlotView : public QObject {
   QString title() const;
   /// Returns the number of glass names shown.
   int itemCount() const;
+  /// Returns the number of glass points that carry a name.
+  int namedPointCount() const { return static_cast<int>(m_points.size()) - m_unnamedPoints; }
+  /// Returns the pixel rectangles of the names shown, as placed at the last replot.
+  const std::vector<QRect>& labelRects() const { return m_labelRects; }
   /// Returns the axis ranges shown.
   PlotRanges ranges() const;
   /// Returns true when the x axis runs from right to left.
@@ -69,6 +84,12 @@ class GlassPlotView : public QObject {
   QString tooltipAt(const QPoint& pixel) const;
   /// Saves the plot as PDF when `path` ends in .pdf, otherwise as PNG; false on failure.
   bool saveImage(const QString& path);
+
+ signals:
+  /// Tells that the user moved or zoomed the axes (not a call of setRanges).
+  void rangesChangedByUser(plot::PlotRanges ranges);
+  /// Tells that the user clicked the glass point `name` (at `globalPos` on the screen).
+  void glassClicked(const QString& name, const QPoint& globalPos);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -79,10 +100,18 @@ class GlassPlotView : public QObject {
   void restoreDrawnRanges();
   void moveLegendBelowAxes();
   QCPItemText* nextLabel();
+  void placeLabels();
+  bool placeLabel(std::size_t index, const QRect& area, std::vector<std::vector<int>>& grid);
+  QSize labelSize(const QString& name);
+  int nearestPoint(const QPoint& pixel) const;
+  void reportUserRanges();
 
   struct LabelledPoint {
     PlotPoint point;
+    QString name;  ///< empty for a point without a name
     QString tooltip;
+    QColor colour;
+    bool always = false;
   };
 
   QCustomPlot* m_plot;
@@ -93,6 +122,12 @@ class GlassPlotView : public QObject {
   // otherwise spend most of its time making and unmaking plot items.
   std::vector<QCPItemText*> m_labels;
   std::size_t m_labelsShown = 0;
+  std::vector<QRect> m_labelRects;
+  QHash<QString, QSize> m_labelSizes;  ///< text extents, measured once per name
+  int m_unnamedPoints = 0;
+  bool m_placeLabels = true;
+  bool m_settingRanges = false;
+  QPoint m_pressPos;
 };
 
 }  // namespace plot

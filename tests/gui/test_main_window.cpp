@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -22,6 +23,7 @@
 #include "gui/DQtSynthesis.h"
 #include "gui/cell_format.h"
 #include "gui/plot/GlassPlotView.h"
+#include "gui/result_columns.h"
 #include "gui/sketch_geometry.h"
 #include "synthesis/doublet_aberrations.h"
 #include "synthesis/doublet_quality.h"
@@ -88,7 +90,25 @@ void clickRow(DQtSynthesis& w, int row) {
 
 const synthesis::DoubletResult& resultOfRow(DQtSynthesis& w, int row) {
   return const_cast<synthesis::DoubletSynthesis&>(w.core()).findResult(
-      table(w)->item(row, 0)->text().toStdString(), table(w)->item(row, 1)->text().toStdString());
+      table(w)->item(row, kGlass1Column)->text().toStdString(),
+      table(w)->item(row, kGlass2Column)->text().toStdString());
+}
+
+/// Opens the preferences, unchecks column `key` and closes the dialog with OK or "Отмена".
+void uncheckColumn(DQtSynthesis& w, const QString& key, bool ok) {
+  QTimer::singleShot(50, [key, ok] {
+    QWidget* dialog = QApplication::activeModalWidget();
+    QVERIFY(dialog);
+    auto* list = dialog->findChild<QListWidget*>(QStringLiteral("m_LW_Columns"));
+    for (int i = 0; i < list->count(); ++i) {
+      if (list->item(i)->data(Qt::UserRole).toString() == key) {
+        list->item(i)->setCheckState(Qt::Unchecked);
+      }
+    }
+    const char* button = ok ? "okButton" : "cancelButton";
+    QTest::mouseClick(dialog->findChild<QPushButton*>(QLatin1String(button)), Qt::LeftButton);
+  });
+  click(w, "m_PB_Edit");
 }
 
 bool fitsSmallScreen(DQtSynthesis& w) {
@@ -105,6 +125,7 @@ class TestMainWindow : public QObject {
   void unplottableGlassesStillListed();
   void clickAfterSortingShowsThatDoubletThenFailureEmptiesAll();
   void badCatalogThenEnterCopyAndZmxSave();
+  void laptopScreenColumnPreferencesAndLanguage();
 };
 
 void TestMainWindow::startsSafeThenMergedCatalogsFillTheTable() {
@@ -134,8 +155,9 @@ void TestMainWindow::startsSafeThenMergedCatalogsFillTheTable() {
   click(w, "m_PB_GlassCatalog");
   click(w, "m_PB_GlassCatalog");
   QVERIFY(child<QPushButton>(w, "m_PB_Calc")->isEnabled());
-  const QString label = child<QLabel>(w, "m_LB_GlassCatalog")->text();
+  const QString label = child<QLabel>(w, "m_LB_GlassCatalog")->toolTip();
   QVERIFY(label.contains(schott) && label.contains(ohara));
+  QCOMPARE(child<QComboBox>(w, "m_CB_Catalogs")->count(), 2);
   auto* box = child<QComboBox>(w, "m_CB_Glass_2");
   QCOMPARE(box->count(), int(w.core().catalog.size()));
   for (int i = 1; i < box->count(); ++i) {
@@ -151,12 +173,14 @@ void TestMainWindow::startsSafeThenMergedCatalogsFillTheTable() {
   for (int row = 0; row < t->rowCount(); ++row) {
     const auto& r = results[row];
     const auto s = synthesis::summarize(r);
-    QCOMPARE(t->item(row, 0)->text().toStdString(), r.glass1.name);
-    QCOMPARE(t->item(row, 1)->text().toStdString(), r.glass2.name);
-    QCOMPARE(t->item(row, r.orderB ? 1 : 0)->background().color(), QColor(225, 229, 239));
-    QCOMPARE(t->item(row, 2)->text(), formatNumber(s.phi1, 4));
-    QCOMPARE(t->item(row, 8)->text(), formatNumber(s.longitudinal, 6));
-    QCOMPARE(t->item(row, 14)->text(), formatNumber(s.thermal.value_or(std::nan("")), 6));
+    QCOMPARE(t->item(row, kOrderColumn)->text(), QString::number(row + 1));
+    QCOMPARE(t->item(row, kGlass1Column)->text().toStdString(), r.glass1.name);
+    QCOMPARE(t->item(row, kGlass2Column)->text().toStdString(), r.glass2.name);
+    QCOMPARE(t->item(row, r.orderB ? kGlass2Column : kGlass1Column)->background().color(),
+             QColor(225, 229, 239));
+    QCOMPARE(t->item(row, 3)->text(), formatNumber(s.phi1, 4));
+    QCOMPARE(t->item(row, 9)->text(), formatNumber(s.longitudinal, 6));
+    QCOMPARE(t->item(row, 15)->text(), formatNumber(s.thermal.value_or(std::nan("")), 6));
   }
   QTest::mouseClick(child<QRadioButton>(w, "m_RB_Calc_Pair"), Qt::LeftButton);
   QVERIFY(box->isEnabled() && child<QComboBox>(w, "m_CB_Glass_1")->isEnabled());
@@ -184,9 +208,9 @@ void TestMainWindow::clickAfterSortingShowsThatDoubletThenFailureEmptiesAll() {
   QTableWidget* t = table(w);
   QVERIFY(t->rowCount() > 1);
   QTest::mouseClick(t->horizontalHeader()->viewport(), Qt::LeftButton, {},
-                    QPoint(t->horizontalHeader()->sectionViewportPosition(4) + 5, 5));
+                    QPoint(t->horizontalHeader()->sectionViewportPosition(5) + 5, 5));
   for (int row = 1; row < t->rowCount(); ++row) {  // sorted by value, not by text
-    const double a = t->item(row - 1, 4)->text().toDouble(), b = t->item(row, 4)->text().toDouble();
+    const double a = t->item(row - 1, 5)->text().toDouble(), b = t->item(row, 5)->text().toDouble();
     QVERIFY(std::min(a, b) ==
             (t->horizontalHeader()->sortIndicatorOrder() == Qt::AscendingOrder ? a : b));
   }
@@ -222,7 +246,7 @@ void TestMainWindow::clickAfterSortingShowsThatDoubletThenFailureEmptiesAll() {
   QCOMPARE(mtf->graphCount(), 7);  // T and S of three fields, the diffraction limit
   QCOMPARE(mtf->points(0).back().y, q.mtf[0].back().tangential.back());
   QCOMPARE(plot::GlassPlotView::of(child<QWidget>(w, "m_qSpot"))->graphCount(), 3 + 6);
-  QCOMPARE(t->item(row, 15)->text(), formatNumber(1e3 * r.rmsAxis, 4));
+  QCOMPARE(t->item(row, 16)->text(), formatNumber(1e3 * r.rmsAxis, 4));  // after the core's
 
   // The sketch paints the lenses where the sketch geometry puts them.
   QWidget* area = child<QWidget>(w, "m_qDrawArea");
@@ -244,7 +268,7 @@ void TestMainWindow::clickAfterSortingShowsThatDoubletThenFailureEmptiesAll() {
   child<QLineEdit>(w, "m_LE_P")->setText(QStringLiteral("1e300"));  // beyond every pair's P0
   click(w, "m_PB_Calc");
   QCOMPARE(modal.seen.last(),
-           QStringLiteral("Ошибка: |Невозможно подобрать стекла для таких значений P,W,C."));
+           QStringLiteral("Ошибка|Невозможно подобрать стекла для таких значений P,W,C."));
   QCOMPARE(t->rowCount(), 0);
   QVERIFY(!child<QTableWidget>(w, "m_TW_Aberration")->isVisible() && !fans->isVisible());
   QVERIFY(child<QLabel>(w, "m_qGlassParam")->text().isEmpty());
@@ -259,11 +283,13 @@ void TestMainWindow::badCatalogThenEnterCopyAndZmxSave() {
   QCOMPARE(table(w)->rowCount(), 0);
   QVERIFY(w.loadCatalog(kSample));
   const auto before = w.core().catalog.size();
-  const QString label = child<QLabel>(w, "m_LB_GlassCatalog")->text();
+  const QString label = child<QLabel>(w, "m_LB_GlassCatalog")->toolTip();
   QVERIFY(!w.loadCatalog(kCatalogs + "no_such_file.agf"));
-  QCOMPARE(modal.seen, QStringList{"Ошибка: |Файл c данными оптических стекол отсутствует"});
+  QCOMPARE(modal.seen,
+           QStringList{"Ошибка|Каталог no_such_file.agf не загружен: Файл c данными оптических "
+                       "стекол отсутствует"});
   QCOMPARE(w.core().catalog.size(), before);
-  QCOMPARE(child<QLabel>(w, "m_LB_GlassCatalog")->text(), label);
+  QCOMPARE(child<QLabel>(w, "m_LB_GlassCatalog")->toolTip(), label);
 
   QVERIFY(w.loadCatalog(kCatalogs + "OHARA.agf"));
   QTest::mouseClick(child<QRadioButton>(w, "m_RB_Calc_Pair"), Qt::LeftButton);
@@ -278,9 +304,9 @@ void TestMainWindow::badCatalogThenEnterCopyAndZmxSave() {
   QTest::keyClick(t, Qt::Key_C, Qt::ControlModifier);
   const QStringList lines = QApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
   QCOMPARE(lines.size(), 2);
-  QVERIFY(lines[0].startsWith(QStringLiteral("стекло 1\tстекло 2\t")));
-  QCOMPARE(lines[1].section('\t', 0, 0), t->item(0, 0)->text());
-  QCOMPARE(lines[1].count(QLatin1Char(0x09)), 20);  // 15 columns of the form, 6 of image quality
+  QVERIFY(lines[0].startsWith(QStringLiteral("№\tстекло 1\tстекло 2\t")));
+  QCOMPARE(lines[1].section('\t', 1, 1), t->item(0, kGlass1Column)->text());
+  QCOMPARE(lines[1].count('\t'), 21);  // 16 columns before, 6 of image quality
 
   clickRow(w, 0);
   click(w, "m_PB_ZMX");  // cancelled: no file, no error
@@ -296,6 +322,50 @@ void TestMainWindow::badCatalogThenEnterCopyAndZmxSave() {
   const QByteArray gcatLine = text.mid(gcat, text.indexOf('\n', gcat) - gcat);
   QVERIFY2(gcatLine.contains("SAMPLE_GLASSES") && gcatLine.contains("OHARA"), gcatLine.data());
   QVERIFY(text.contains("GLAS N-BK7") && text.contains("GLAS S-TIM2"));
+}
+
+void TestMainWindow::laptopScreenColumnPreferencesAndLanguage() {
+  // A 1366 × 768 screen less a title bar: everything reachable, eight rows in sight.
+  DQtSynthesis w;
+  w.resize(1366, 720);
+  w.show();
+  QVERIFY(w.minimumSizeHint().width() <= 1366 && w.minimumSizeHint().height() <= 720);
+  QVERIFY(w.loadSampleCatalog());
+  QVERIFY(child<QLabel>(w, "m_LB_GlassCatalog")->text().startsWith(QStringLiteral("Пример")));
+  child<QComboBox>(w, "m_CB_GlassCount")->setCurrentText(QStringLiteral("12"));
+  click(w, "m_PB_Calc");
+  QTableWidget* t = table(w);
+  QVERIFY(t->rowCount() >= 8);
+  QVERIFY(t->rowAt(t->viewport()->height() - 1) >= 7 || t->rowAt(t->viewport()->height() - 1) < 0);
+  for (const char* name : {"m_PB_Calc", "m_PB_ZMX", "m_PB_Edit", "m_PB_Language"}) {
+    auto* button = child<QPushButton>(w, name);
+    QVERIFY2(w.rect().contains(QRect(button->mapTo(&w, QPoint()), button->size())), name);
+  }
+
+  // The column preferences: "Отмена" changes nothing, OK hides the column, also in the copy.
+  const int coma =
+      int(std::find_if(resultColumns().begin(), resultColumns().end(),
+                       [](const ResultColumn& c) { return c.key == std::string("coma"); }) -
+          resultColumns().begin());
+  uncheckColumn(w, QStringLiteral("coma"), false);
+  QVERIFY(!t->isColumnHidden(coma));
+  uncheckColumn(w, QStringLiteral("coma"), true);
+  QVERIFY(t->isColumnHidden(coma));
+  t->selectRow(0);
+  t->setFocus();
+  QTest::keyClick(t, Qt::Key_C, Qt::ControlModifier);
+  const QString copied = QApplication::clipboard()->text();
+  QVERIFY(!copied.contains(QStringLiteral("кома")) && copied.contains(QStringLiteral("вторичный")));
+
+  // English and back at any time; the hidden column stays hidden.
+  click(w, "m_PB_Language");
+  QTRY_COMPARE(w.windowTitle(), QStringLiteral("Cemented doublet synthesis"));
+  QCOMPARE(child<QPushButton>(w, "m_PB_Calc")->text(), QStringLiteral("Calculate"));
+  QCOMPARE(t->horizontalHeaderItem(kGlass1Column)->text(), QStringLiteral("glass 1"));
+  QVERIFY(t->isColumnHidden(coma) && t->rowCount() >= 8);
+  click(w, "m_PB_Language");
+  QTRY_COMPARE(w.windowTitle(), QStringLiteral("Синтез склеенного компонента"));
+  QCOMPARE(t->horizontalHeaderItem(kGlass1Column)->text(), QStringLiteral("стекло 1"));
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -49,6 +49,38 @@ TEST(PlotView, SeriesRangesTooltipsExportAndClear) {
   }
   EXPECT_TRUE(found);
 
+  // Names never cover each other: of fifty glasses on one spot, the one always named shows and
+  // the rest fill the free corners; zoomed in, the spot spreads and more names show.
+  view->clear();
+  view->setRanges({0, 10, 0, 10}, false);
+  GlassSeries crowd;
+  for (int i = 0; i < 50; ++i) {
+    crowd.points.push_back({5 + 0.01 * i, 5});
+    crowd.names.push_back("G" + std::to_string(i));
+    crowd.tooltips.push_back("");
+  }
+  view->addSeries(crowd, Qt::black);
+  view->addSeries({{{5.25, 5}}, {"CHOSEN"}, {""}}, Qt::blue, true);
+  view->replot();
+  const auto apart = [&] {
+    const auto& r = view->labelRects();
+    for (std::size_t i = 0; i < r.size(); ++i) {
+      for (std::size_t j = i + 1; j < r.size(); ++j) {
+        if (r[i].intersects(r[j])) return false;
+      }
+    }
+    return true;
+  };
+  const int crowded = view->itemCount();
+  EXPECT_EQ(view->namedPointCount(), 51);
+  EXPECT_GE(crowded, 1);
+  EXPECT_LT(crowded, 10);
+  EXPECT_TRUE(apart());
+  view->setRanges({4.9, 5.6, 4, 6}, false);
+  view->replot();
+  EXPECT_GT(view->itemCount(), crowded);
+  EXPECT_TRUE(apart());
+
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
   EXPECT_TRUE(view->saveImage(dir.filePath("plot.png")));
