@@ -9,7 +9,7 @@
 
 #include "synthesis/doublet_synthesis.h"
 #include "tests/support/SynthesisSupport.h"
-#include "zelt/api/zelt_api.h"
+#include "zelt_api/zelt_api.h"
 
 namespace {
 

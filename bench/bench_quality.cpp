@@ -11,7 +11,7 @@
 
 #include "synthesis/doublet_calculation.h"
 #include "synthesis/doublet_quality.h"
-#include "zelt/api/zelt_api.h"
+#include "zelt_api/zelt_api.h"
 
 namespace {
 

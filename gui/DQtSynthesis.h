@@ -111,6 +111,9 @@ class DQtSynthesis : public QDialog {
   plot::GlassPlotView* fanView(const char* name) const;
   /// Draws the spot diagram and the MTF of `result` beside its ray fans.
   void showQuality(const synthesis::DoubletResult& result);
+  /// Traces `r` at the largest smaller field point that passes; false when even the axis fails.
+  bool traceSmallerField(const synthesis::DoubletResult& r, synthesis::DoubletAberrations& tables,
+                         double& traced) const;
   /// Returns the pupil zones whose rays are lost at full field, empty when none is.
   QString lostZones(const synthesis::DoubletAberrations& tables) const;
   /// Returns the header and the rows (only the selected ones, or all) joined by `separator`.
@@ -128,6 +131,7 @@ class DQtSynthesis : public QDialog {
   std::vector<SketchSurface> m_sketch;
   synthesis::DoubletSynthesis m_synthesis;
   plot::GlassPlotData m_plotData;
+  QString m_plotDataKey;  ///< lines and catalogs m_plotData was computed for
   QStringList m_catalogPaths;
   QString m_samplePath;         ///< the sample catalog when it was loaded
   QStringList m_hiddenColumns;  ///< keys of the result columns the user switched off

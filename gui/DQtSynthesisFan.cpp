@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <iterator>
+#include <numbers>
 
 #include "gui/DQtSynthesis.h"
 #include "gui/cell_format.h"
@@ -96,29 +97,34 @@ void DQtSynthesis::setupRayFan() {
 void DQtSynthesis::showRayFan(const synthesis::DoubletResult& r) {
   synthesis::DoubletAberrations tables;
   QString lost;
+  double traced = r.fieldAngle;
   try {
     tables = synthesis::computeDoubletAberrations(r);
     lost = lostZones(tables);
   } catch (const std::exception& e) {
-    // Rays that miss the doublet at full field need not cost the axis: trace it alone.
-    try {
-      synthesis::DoubletResult onAxis = r;
-      onAxis.fieldAngle = 0.0;
-      tables = synthesis::computeDoubletAberrations(onAxis);
-      lost = tr("весь зрачок (%1)").arg(QString::fromUtf8(e.what()));
-    } catch (...) {
+    // Rays that miss the doublet at full field need not cost the axis: trace the largest of
+    // the table's field points that passes, down to the axis alone.
+    lost = tr("луч не проходит через компонент (%1)").arg(QString::fromUtf8(e.what()));
+    if (!traceSmallerField(r, tables, traced)) {
       hideRayFan();  // a doublet the library cannot trace shows no fans rather than stale ones
       return;
     }
   }
   const plot::RayFans fans = plot::rayFans(tables);
   drawFan(*fanView("m_qFanAxis"), tr("На оси"), fans.axis, fans.axisRanges);
-  QString title = tr("Полное поле, ω = %1°").arg(formatGeneral(r.fieldAngle));
-  if (!lost.isEmpty()) title += tr(": лучи потеряны");
-  const bool fieldTraced = tables.fieldAngles.empty() || tables.fieldAngles.back() == r.fieldAngle;
+  QString title = tr("Полное поле, ω = %1°").arg(formatGeneral(traced));
+  if (traced != r.fieldAngle) {
+    title = tr("ω = %1° (на %2° лучи потеряны)")
+                .arg(formatGeneral(traced), formatGeneral(r.fieldAngle));
+  } else if (!lost.isEmpty()) {
+    title += tr(": лучи потеряны");
+  }
   drawFan(*fanView("m_qFanField"), title,
-          fieldTraced ? fans.fullField : std::vector<plot::FanCurve>{}, fans.fullFieldRanges);
-  const QString note = lost.isEmpty() ? QString() : tr("На краю поля потеряны лучи: %1").arg(lost);
+          traced > 0.0 ? fans.fullField : std::vector<plot::FanCurve>{}, fans.fullFieldRanges);
+  const QString note =
+      lost.isEmpty()
+          ? QString()
+          : tr("На поле ω = %1° потеряны лучи: %2").arg(formatGeneral(r.fieldAngle), lost);
   m_rayFan->findChild<QWidget*>(QStringLiteral("m_qFanField"))->setToolTip(note);
   m_rayFan->setStatusTip(note);
   showQuality(r);
@@ -137,6 +143,24 @@ void DQtSynthesis::showQuality(const synthesis::DoubletResult& r) {
       fanView(name)->replot();
     }
   }
+}
+
+bool DQtSynthesis::traceSmallerField(const synthesis::DoubletResult& r,
+                                     synthesis::DoubletAberrations& tables, double& traced) const {
+  // The field points of the tables: even steps in the square of the field's tangent.
+  const double tanField = std::tan(r.fieldAngle * std::numbers::pi / 180.0);
+  for (double step : {0.75, 0.5, 0.25, 0.0}) {
+    synthesis::DoubletResult smaller = r;
+    smaller.fieldAngle = std::atan(std::sqrt(step) * tanField) * 180.0 / std::numbers::pi;
+    try {
+      tables = synthesis::computeDoubletAberrations(smaller);
+      traced = smaller.fieldAngle;
+      return true;
+    } catch (const std::exception&) {
+      // lost here too: try a smaller field
+    }
+  }
+  return false;
 }
 
 plot::GlassPlotView* DQtSynthesis::fanView(const char* name) const {

@@ -162,8 +162,18 @@ void DQtSynthesis::retranslatePlots() {
 }
 
 void DQtSynthesis::fillPlotData() {
+  // The per-glass values change with the lines and the loaded catalogs only; a switch or a
+  // zoom redraws from those already computed.
   const plot::SpectralLines lines = selectedLines();
+  const QString key = QStringLiteral("%1 %2 %3|%4|")
+                          .arg(lines.main)
+                          .arg(lines.min)
+                          .arg(lines.max)
+                          .arg(m_synthesis.catalog.size()) +
+                      m_catalogPaths.join(QLatin1Char('|'));
+  if (key == m_plotDataKey) return;
   plot::fillPlotData(m_plotData, m_synthesis.catalog, lines);
+  m_plotDataKey = key;
 }
 
 void DQtSynthesis::OnDrawNomo() {

@@ -2,7 +2,7 @@
 
 #include "synthesis/doublet_files.h"
 
-#include "zelt/api/zelt_api.h"
+#include "zelt_api/zelt_api.h"
 
 namespace synthesis {
 

@@ -3,6 +3,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <filesystem>
 #include <fstream>
 #include <limits>
 #include <numbers>
@@ -10,7 +11,7 @@
 #include <stdexcept>
 
 #include "synthesis/doublet_synthesis.h"
-#include "zelt/api/zelt_api.h"
+#include "zelt_api/zelt_api.h"
 
 namespace synthesis {
 namespace {
@@ -33,6 +34,10 @@ void setGlass(int surface, const GlassRecord& glass, double index0, double lambd
               double lambdaMax) {
   check(ZELT_Surface_Set_And_Create_Glass(
       surface, glass.name, {index0, glass.index(lambdaMin), glass.index(lambdaMax)}));
+  // The catalog's nd and νd go into the lens file for programs that lack the glass.
+  if (glass.nd >= 1.0 && glass.vd > 0.0) {
+    check(ZELT_Surface_Set_Glass_Nd_Vd(surface, glass.nd, glass.vd));
+  }
 }
 
 // The final ray of one trace; NaN coordinates when the ray was lost on the way.
@@ -90,9 +95,17 @@ void stateConditions(const std::string& path, const GlassEnvironment& environmen
     text << conditionLine(line, environment) << (crlf ? "\r\n" : "\n");
   }
   in.close();
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  // Through a file beside it, renamed over it: a failed write leaves the library's file whole.
+  const std::string partial = path + ".partial";
+  std::ofstream out(partial, std::ios::binary | std::ios::trunc);
   out << text.str();
-  if (!out) throw std::runtime_error("Write ZMX Error: cannot write file " + path);
+  out.close();
+  std::error_code error;
+  if (out) std::filesystem::rename(partial, path, error);
+  if (!out || error) {
+    std::filesystem::remove(partial, error);
+    throw std::runtime_error("Write ZMX Error: cannot write file " + path);
+  }
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "zelt/api/zelt_api.h"
+#include "zelt_api/zelt_api.h"
 
 namespace synthesis {
 

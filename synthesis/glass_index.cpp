@@ -36,26 +36,17 @@ double formulaIndex(const GlassRecord& glass, double lambda) {
 double thermalChange(const GlassRecord& glass, double n0, double lambda, double t) {
   const auto& td = glass.thermal;
   if (td.empty()) return 0.0;
-  if (td.size() < 7) {
+  if (td.size() < zelt::dispersion::kThermalValues) {
     throw std::runtime_error("Неполные термические данные (TD) у стекла " + glass.name);
   }
-  const double dT = t - td[6];
-  const double lambdaTk = td[5];
-  const double sign = lambdaTk >= 0.0 ? 1.0 : -1.0;
-  const double polynomial = td[0] * dT + td[1] * dT * dT + td[2] * dT * dT * dT;
-  const double resonance =
-      (td[3] * dT + td[4] * dT * dT) / (lambda * lambda - sign * lambdaTk * lambdaTk);
-  return (n0 * n0 - 1.0) / (2.0 * n0) * (polynomial + resonance);
+  // The library computes the same change for a lens file's temperature.
+  return zelt::dispersion::thermalIndexChange(td, n0, lambda, t);
 }
 
 // Index of air at `lambda`, temperature `t` and the environment's pressure.
 double airIndex(const GlassEnvironment& environment, double lambda, double t) {
   if (!environment.airIndex) return 1.0;
-  const double l2 = lambda * lambda;
-  const double nRef =
-      1.0 +
-      (6432.8 + 2949810.0 * l2 / (146.0 * l2 - 1.0) + 25540.0 * l2 / (41.0 * l2 - 1.0)) * 1e-8;
-  return 1.0 + (nRef - 1.0) * environment.pressure / (1.0 + (t - 15.0) * 0.0034785);
+  return zelt::dispersion::airIndex(lambda, t, environment.pressure);
 }
 
 }  // namespace

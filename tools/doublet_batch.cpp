@@ -1,5 +1,6 @@
 // doublet_batch: the main window's calculation without a window.
 
+#include <filesystem>
 #include <iostream>
 #include <stdexcept>
 #include <string>
@@ -13,6 +14,22 @@
 #include "synthesis/doublet_files.h"
 
 namespace {
+
+// Returns the bundled catalog beside the program: in the build tree data/ next to it, once
+// installed share/doublet_synth/ beside bin/. The first that exists wins; without any, the
+// installed place, which the error message then names.
+std::string defaultCatalog() {
+  std::error_code error;
+  const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+  const std::filesystem::path dir = error ? std::filesystem::path(".") : program.parent_path();
+  const std::filesystem::path candidates[] = {
+      dir / "sample_glasses.agf", dir / "data" / "sample_glasses.agf",
+      dir / ".." / "share" / "doublet_synth" / "sample_glasses.agf"};
+  for (const auto& path : candidates) {
+    if (std::filesystem::is_regular_file(path, error)) return path.lexically_normal().string();
+  }
+  return candidates[2].lexically_normal().string();
+}
 
 // Returns the doublet of --row; throws when the list is shorter.
 const synthesis::DoubletResult& chosenRow(const std::vector<synthesis::DoubletResult>& results,
@@ -78,8 +95,8 @@ int run(const batch::Options& o) {
 int main(int argc, char** argv) {
   batch::Options options;
   try {
-    options = batch::parseOptions(std::vector<std::string>(argv + 1, argv + argc),
-                                  DOUBLET_DEFAULT_CATALOG);
+    options =
+        batch::parseOptions(std::vector<std::string>(argv + 1, argv + argc), defaultCatalog());
   } catch (const std::invalid_argument& e) {
     std::cerr << "doublet_batch: " << e.what() << "\n\n" << batch::usage();
     return 2;

@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Installs what is missing (Debian 12, as root or through sudo), builds, and then
 #   run   opens the main window doublet_synth (the batch tool when built without Qt), or
-#   test  runs every test, in a plain build and again under AddressSanitizer and UBSan.
+#   test  runs every test, in a plain build and again under AddressSanitizer and UBSan, builds the
+#         Release configuration a user gets and runs its tests; warnings are errors throughout.
 set -euo pipefail
 mode=${1:-run}
 cd "$(dirname "$0")/.."
 
-packages=(cmake g++ make pkg-config libgtest-dev libbenchmark-dev qtbase5-dev qttools5-dev qttranslations5-l10n libqcustomplot-dev libcli11-dev nlohmann-json3-dev libeigen3-dev)
+# dpkg-dev: dpkg-shlibdeps, with which cpack works out the Debian package's dependencies.
+packages=(cmake g++ make pkg-config dpkg-dev libgtest-dev libbenchmark-dev qtbase5-dev qttools5-dev qttranslations5-l10n libqcustomplot-dev libcli11-dev nlohmann-json3-dev libeigen3-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -19,7 +21,7 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 jobs=$(nproc)
-build() {  # build DIR [cmake options...]
+build() {  # build DIR [cmake options...]; a later -DCMAKE_BUILD_TYPE wins
   local dir=$1; shift
   cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
   cmake --build "$dir" -j "$jobs"
@@ -35,10 +37,15 @@ case "$mode" in
     ;;
   test)
     export QT_QPA_PLATFORM=offscreen
-    build build -DZELT_BUILD_BENCH=ON
+    build build -DZELT_BUILD_BENCH=ON -DZELT_WERROR=ON
     ctest --test-dir build --output-on-failure -j "$jobs"
-    build build-sanitize -DZELT_SANITIZE=ON
+    build build-sanitize -DZELT_SANITIZE=ON -DZELT_WERROR=ON
     ctest --test-dir build-sanitize --output-on-failure -j "$jobs"
+    # The optimiser of a Release build sees (and warns about) more than RelWithDebInfo does.
+    build build-release -DCMAKE_BUILD_TYPE=Release -DZELT_WERROR=ON
+    ctest --test-dir build-release --output-on-failure -j "$jobs"
+    # The Debian package a user installs (build-release/doublet-synth_*.deb).
+    (cd build-release && cpack -G DEB)
     ;;
   *)
     echo "usage: $0 run|test" >&2

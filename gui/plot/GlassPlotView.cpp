@@ -138,10 +138,10 @@ void GlassPlotView::addSeries(const GlassSeries& series, const QColor& colour, b
   graph->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssDisc, kDiscSize));
   const QFont font(m_plot->window()->font().family(), kLabelPointSize);
   for (std::size_t i = 0; i < series.points.size(); ++i) {
-    const QString name = QString::fromStdString(series.names[i]);
-    m_points.push_back(
-        {series.points[i], name, QString::fromStdString(series.tooltips[i]), colour, always});
+    // Names and tooltips stay plain strings until one is shown: most never are.
+    m_points.push_back({series.points[i], series.names[i], series.tooltips[i], colour, always});
     if (m_placeLabels) continue;
+    const QString name = QString::fromStdString(series.names[i]);
     QCPItemText* label = nextLabel();
     label->position->setType(QCPItemPosition::ptPlotCoords);
     label->position->setCoords(series.points[i].x, series.points[i].y);
@@ -160,18 +160,17 @@ void GlassPlotView::addBorderMarkers(const GlassSeries& series, const QColor& co
   graph->setLineStyle(QCPGraph::lsNone);
   graph->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssTriangle, kBorderMarkSize));
   for (std::size_t i = 0; i < series.points.size(); ++i) {
-    m_points.push_back(
-        {series.points[i], QString(), QString::fromStdString(series.tooltips[i]), colour, false});
+    m_points.push_back({series.points[i], std::string(), series.tooltips[i], colour, false});
     ++m_unnamedPoints;
   }
 }
 
-QSize GlassPlotView::labelSize(const QString& name) {
-  auto it = m_labelSizes.constFind(name);
-  if (it != m_labelSizes.constEnd()) return *it;
+QSize GlassPlotView::labelSize(const std::string& name) {
+  const auto it = m_labelSizes.find(name);
+  if (it != m_labelSizes.end()) return it->second;
   const QFontMetrics metrics(QFont(m_plot->window()->font().family(), kLabelPointSize));
-  const QSize size(metrics.horizontalAdvance(name) + 2, metrics.height());
-  m_labelSizes.insert(name, size);
+  const QSize size(metrics.horizontalAdvance(QString::fromStdString(name)) + 2, metrics.height());
+  m_labelSizes.emplace(name, size);
   return size;
 }
 
@@ -187,7 +186,7 @@ void GlassPlotView::placeLabels() {
   std::vector<std::vector<int>> grid(static_cast<std::size_t>(columns * rows));
   for (bool always : {true, false}) {
     for (std::size_t i = 0; i < m_points.size(); ++i) {
-      if (m_points[i].always == always && !m_points[i].name.isEmpty()) placeLabel(i, area, grid);
+      if (m_points[i].always == always && !m_points[i].name.empty()) placeLabel(i, area, grid);
     }
   }
 }
@@ -230,7 +229,7 @@ bool GlassPlotView::placeLabel(std::size_t index, const QRect& area,
     label->position->setType(QCPItemPosition::ptAbsolute);
     label->position->setCoords(at.x() + corner.dx * kLabelGap, at.y() + corner.dy * kLabelGap);
     label->setPositionAlignment(corner.alignment);
-    label->setText(p.name);
+    label->setText(QString::fromStdString(p.name));
     label->setFont(QFont(m_plot->window()->font().family(), kLabelPointSize));
     label->setColor(p.colour);
     label->setClipToAxisRect(false);
@@ -362,7 +361,8 @@ int GlassPlotView::nearestPoint(const QPoint& pixel) const {
 
 QString GlassPlotView::tooltipAt(const QPoint& pixel) const {
   const int found = nearestPoint(pixel);
-  return found < 0 ? QString() : m_points[static_cast<std::size_t>(found)].tooltip;
+  return found < 0 ? QString()
+                   : QString::fromStdString(m_points[static_cast<std::size_t>(found)].tooltip);
 }
 
 bool GlassPlotView::saveImage(const QString& path) {
@@ -380,8 +380,9 @@ bool GlassPlotView::eventFilter(QObject* watched, QEvent* event) {
     const int found = nearestPoint(mouse->pos());
     if (mouse->button() == Qt::LeftButton &&
         (mouse->pos() - m_pressPos).manhattanLength() <= kClickReach && found >= 0 &&
-        !m_points[static_cast<std::size_t>(found)].name.isEmpty()) {
-      emit glassClicked(m_points[static_cast<std::size_t>(found)].name, mouse->globalPos());
+        !m_points[static_cast<std::size_t>(found)].name.empty()) {
+      emit glassClicked(QString::fromStdString(m_points[static_cast<std::size_t>(found)].name),
+                        mouse->globalPos());
     }
   }
   if (watched == m_plot && event->type() == QEvent::ToolTip) {

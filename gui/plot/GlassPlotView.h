@@ -3,13 +3,14 @@
 // lines, axis labels and ranges, pan and zoom, tooltips and the export menu of one plot widget.
 
 #include <QColor>
-#include <QHash>
 #include <QObject>
 #include <QPen>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "gui/plot/GlassPlotData.h"
@@ -102,14 +103,14 @@ class GlassPlotView : public QObject {
   QCPItemText* nextLabel();
   void placeLabels();
   bool placeLabel(std::size_t index, const QRect& area, std::vector<std::vector<int>>& grid);
-  QSize labelSize(const QString& name);
+  QSize labelSize(const std::string& name);
   int nearestPoint(const QPoint& pixel) const;
   void reportUserRanges();
 
   struct LabelledPoint {
     PlotPoint point;
-    QString name;  ///< empty for a point without a name
-    QString tooltip;
+    std::string name;  ///< empty for a point without a name
+    std::string tooltip;
     QColor colour;
     bool always = false;
   };
@@ -123,7 +124,7 @@ class GlassPlotView : public QObject {
   std::vector<QCPItemText*> m_labels;
   std::size_t m_labelsShown = 0;
   std::vector<QRect> m_labelRects;
-  QHash<QString, QSize> m_labelSizes;  ///< text extents, measured once per name
+  std::unordered_map<std::string, QSize> m_labelSizes;  ///< text extents, measured once
   int m_unnamedPoints = 0;
   bool m_placeLabels = true;
   bool m_settingRanges = false;

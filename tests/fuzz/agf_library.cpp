@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "tests/fuzz/FuzzSupport.h"
-#include "zelt/api/zelt_api.h"
+#include "zelt_api/zelt_api.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string path = zelt::fuzz::writeScratchFile("FUZZ.agf", data, size);

@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "tests/fuzz/FuzzSupport.h"
-#include "zelt/api/zelt_api.h"
+#include "zelt_api/zelt_api.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
   zelt::fuzz::readLensCatalogs();

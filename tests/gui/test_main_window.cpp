@@ -357,6 +357,17 @@ void TestMainWindow::laptopScreenColumnPreferencesAndLanguage() {
   const QString copied = QApplication::clipboard()->text();
   QVERIFY(!copied.contains(QStringLiteral("кома")) && copied.contains(QStringLiteral("вторичный")));
 
+  // At 80° rays are lost at full field: the axis fan stays, the field fan says which zone.
+  child<QLineEdit>(w, "m_LE_Field")->setText(QStringLiteral("80"));
+  click(w, "m_PB_Calc");
+  clickRow(w, 0);
+  QCOMPARE(plot::GlassPlotView::of(child<QWidget>(w, "m_qFanAxis"))->graphCount(), 3);
+  const QString lost = child<QWidget>(w, "m_qFanField")->toolTip();
+  QVERIFY(lost.startsWith(QStringLiteral("На поле ω = 80° потеряны лучи: ")));
+  QVERIFY(plot::GlassPlotView::of(child<QWidget>(w, "m_qFanField"))
+              ->title()
+              .contains(QStringLiteral("на 80° лучи потеряны")));
+
   // English and back at any time; the hidden column stays hidden.
   click(w, "m_PB_Language");
   QTRY_COMPARE(w.windowTitle(), QStringLiteral("Cemented doublet synthesis"));

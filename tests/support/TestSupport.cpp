@@ -6,7 +6,7 @@
 
 #include <unistd.h>
 
-#include "zelt/api/zelt_api.h"
+#include "zelt_api/zelt_api.h"
 
 namespace zelt_test {
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "zelt/api/zelt_api.h"
+#include "zelt_api/zelt_api.h"
 
 namespace zelt_test {
 

@@ -8,7 +8,7 @@
 
 #include "synthesis/doublet_calculation.h"
 #include "tests/support/SynthesisSupport.h"
-#include "zelt/api/zelt_api.h"
+#include "zelt_api/zelt_api.h"
 
 namespace {
 
@@ -150,3 +150,43 @@ TEST(DoubletInLibrary, SavedFileStatesTheDesignConditions) {
 }
 
 }  // namespace
+
+namespace {
+
+double focalLength() {
+  double f = 0;
+  EXPECT_EQ(ZELT_Calc_Paraxial(), 0);
+  EXPECT_EQ(ZELT_Paraxial_Get_F_(&f), 0);
+  return f;
+}
+
+}  // namespace
+
+// OHARA's catalog gives its indices at 25 °C. A doublet designed at 20 °C is written with that
+// temperature, and the library, reading it with the same catalog, brings the indices to 20 °C:
+// the focal length is the design's. At 25 °C nothing changes.
+TEST(DoubletInLibrary, WrittenDoubletReadsBackAtItsTemperature) {
+  const std::string catalog = std::string(ZELT_TEST_DATA) + "/catalogs/OHARA.agf";
+  synthesis::DoubletSynthesis core;
+  core.catalogPath = catalog;
+  core.readAgfCatalog();
+  ASSERT_EQ(ZELT_System_Read_Catalog(catalog.c_str()), 0);
+  for (const double temperature : {20.0, 25.0}) {
+    SCOPED_TRACE(temperature);
+    synthesis::CalculationInputs inputs;
+    inputs.mode = synthesis::SearchMode::Pair;
+    inputs.glass1 = "S-BSL7";
+    inputs.glass2 = "S-TIH6";
+    inputs.indexFilter = inputs.abbeFilter = false;
+    inputs.design.environment = {temperature, 1.0, false};
+    synthesis::runCalculation(core, inputs);
+    ASSERT_EQ(core.results.size(), 1u);
+    core.results[0].buildDoublet();
+    const double designed = focalLength();
+    const std::string path = ::testing::TempDir() + "ohara.zmx";
+    synthesis::saveDoubletZmx(core.results[0], path);
+    ASSERT_EQ(ZELT_System_Read_Zmx_File(path.c_str()), 0);
+    EXPECT_NEAR(focalLength() / designed - 1.0, 0.0, 1e-12);
+    std::remove(path.c_str());
+  }
+}

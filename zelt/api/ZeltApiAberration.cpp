@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "zelt/api/ApiStatus.h"
-#include "zelt/api/zelt_api.h"
+#include "zelt_api/zelt_api.h"
 
 using zelt::OApiState;
 

@@ -4,10 +4,10 @@
 #include <vector>
 
 #include "zelt/api/ApiStatus.h"
-#include "zelt/api/zelt_api.h"
 #include "zelt/calc/OAxisSystemCalc.h"
 #include "zelt/io/ParaxialReport.h"
 #include "zelt/ray/RayErrors.h"
+#include "zelt_api/zelt_api.h"
 
 using zelt::OApiState;
 

@@ -6,8 +6,8 @@
 #include <iostream>
 
 #include "zelt/api/ApiStatus.h"
-#include "zelt/api/zelt_api.h"
 #include "zelt/model/Messages.h"
+#include "zelt_api/zelt_api.h"
 
 namespace zelt {
 namespace {

@@ -3,7 +3,7 @@
 #include <numbers>
 
 #include "zelt/api/ApiStatus.h"
-#include "zelt/api/zelt_api.h"
+#include "zelt_api/zelt_api.h"
 
 using zelt::OApiState;
 using zelt::runStatus;

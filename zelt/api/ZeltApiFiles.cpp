@@ -3,9 +3,9 @@
 #include <string>
 
 #include "zelt/api/ApiStatus.h"
-#include "zelt/api/zelt_api.h"
 #include "zelt/io/ZmxReader.h"
 #include "zelt/io/ZmxWriter.h"
+#include "zelt_api/zelt_api.h"
 
 int ZELT_System_Write_Zmx_File(const char* file, const char* catalog) {
   return zelt::runStatus([&](zelt::OApiState& s) {

@@ -4,12 +4,12 @@
 #include <string>
 
 #include "zelt/api/ApiStatus.h"
-#include "zelt/api/zelt_api.h"
 #include "zelt/calc/OAxisSystemCalc.h"
 #include "zelt/io/OpjReader.h"
 #include "zelt/io/OpjWriter.h"
 #include "zelt/io/OsmWriter.h"
 #include "zelt/io/TxtReport.h"
+#include "zelt_api/zelt_api.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include <stdexcept>
 
 #include "zelt/api/ApiStatus.h"
-#include "zelt/api/zelt_api.h"
 #include "zelt/calc/OAxisSystemCalc.h"
 #include "zelt/optim/ORefinement.h"
+#include "zelt_api/zelt_api.h"
 
 using zelt::OApiState;
 

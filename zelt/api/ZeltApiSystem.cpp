@@ -1,8 +1,11 @@
 // System and Surface exports: building and editing the chain, surfaces and their media.
 
+#include <cmath>
+#include <string>
+
 #include "zelt/api/ApiStatus.h"
-#include "zelt/api/zelt_api.h"
 #include "zelt/geom/GEllipse.h"
+#include "zelt_api/zelt_api.h"
 
 using zelt::OApiState;
 using zelt::runStatus;
@@ -144,6 +147,23 @@ int ZELT_Surface_Set_And_Create_Glass(int i, const std::string& name, std::vecto
     zelt::OGuide& gap = zelt::outgoingGap(s.system, i);
     gap.medium = &s.system.glassStore().addMedium(
         std::make_unique<zelt::OHMedium>(name, std::move(indices)));
+  });
+}
+
+int ZELT_Surface_Set_Glass_Nd_Vd(int i, double nd, double vd) {
+  return runStatus([&](OApiState& s) {
+    if (!std::isfinite(nd) || nd < 1.0 || !std::isfinite(vd) || vd <= 0.0) {
+      throw std::runtime_error("nd must be a number of at least 1 and vd a positive number");
+    }
+    zelt::OGuide& gap = zelt::outgoingGap(s.system, i);
+    auto* made = dynamic_cast<zelt::OHMedium*>(gap.medium);
+    // A catalog glass has its own nd and νd from its formula.
+    if (made == nullptr || dynamic_cast<zelt::OAMedium*>(gap.medium) != nullptr) {
+      throw std::runtime_error("the medium after surface " + std::to_string(i) +
+                               " is not a glass made from indices");
+    }
+    made->nd = nd;
+    made->vd = vd;
   });
 }
 

@@ -126,4 +126,23 @@ double formulaIndex(int agfFormula, std::span<const double> coefficients, double
   return kFormulas[agfFormula - 1].evaluate(coefficients, Lambda(lambda));
 }
 
+double thermalIndexChange(std::span<const double> td, double n0, double lambda, double t) {
+  if (td.size() < kThermalValues) return 0.0;
+  const double dT = t - td[6];
+  const double lambdaTk = td[5];
+  const double sign = lambdaTk >= 0.0 ? 1.0 : -1.0;
+  const double polynomial = td[0] * dT + td[1] * dT * dT + td[2] * dT * dT * dT;
+  const double resonance =
+      (td[3] * dT + td[4] * dT * dT) / (lambda * lambda - sign * lambdaTk * lambdaTk);
+  return (n0 * n0 - 1.0) / (2.0 * n0) * (polynomial + resonance);
+}
+
+double airIndex(double lambda, double t, double pressure) {
+  const double l2 = lambda * lambda;
+  const double nRef =
+      1.0 +
+      (6432.8 + 2949810.0 * l2 / (146.0 * l2 - 1.0) + 25540.0 * l2 / (41.0 * l2 - 1.0)) * 1e-8;
+  return 1.0 + (nRef - 1.0) * pressure / (1.0 + (t - 15.0) * 0.0034785);
+}
+
 }  // namespace zelt::dispersion

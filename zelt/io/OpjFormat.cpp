@@ -1,5 +1,6 @@
 #include "zelt/io/OpjFormat.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace zelt {
@@ -49,9 +50,16 @@ int opjCatalogCode(char first, int defaultCatalog) {
 }
 
 char opjCatalogChar(int code) {
-  static constexpr char kChars[] = {'$', 'O', 'R', 'S', 'M', '$', '$', 'G', 'F', 'J', 'H'};
-  if (code < 0 || code > 10) return '$';
+  // Code 11 has no letter of its own: a blank under default catalog 8 (see opjDefaultCatalog).
+  static constexpr char kChars[] = {'$', 'O', 'R', 'S', 'M', '$', '$', 'G', 'F', 'J', 'H', ' '};
+  if (code < 0 || code > 11) return '$';
   return kChars[code];
+}
+
+int opjDefaultCatalog(const std::vector<OpjGlass>& glasses) {
+  const bool blankLed = std::any_of(glasses.begin(), glasses.end(),
+                                    [](const OpjGlass& g) { return g.catalogCode == 11; });
+  return blankLed ? 8 : 0;
 }
 
 }  // namespace zelt

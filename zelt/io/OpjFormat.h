@@ -88,4 +88,8 @@ int opjCatalogCode(char first, int defaultCatalog);
 /// Returns the character that stores catalog code `code` in front of a glass name.
 char opjCatalogChar(int code);
 
+/// Returns the default catalog a file with `glasses` is written with: 8 when a glass has code 11,
+/// whose blank-led name reads as 11 only under that default; 0 otherwise.
+int opjDefaultCatalog(const std::vector<OpjGlass>& glasses);
+
 }  // namespace zelt

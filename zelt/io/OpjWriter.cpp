@@ -6,6 +6,7 @@
 #include <map>
 #include <stdexcept>
 
+#include "zelt/io/WriteGuard.h"
 #include "zelt/model/OEntrancePupil.h"
 
 namespace zelt {
@@ -96,7 +97,8 @@ int glassCode(const OGuide& gap, std::map<const OMedium*, int>& entries, OpjDocu
     glass.name = gap.medium->name;
     glass.catalogCode = catalogCodeOf(*gap.medium);
     const std::size_t n = std::min<std::size_t>(doc.wavelengths.size(), opj::kIndicesPerGlass);
-    for (std::size_t w = 0; w < n; ++w) glass.indices.push_back(gap.medium->index(static_cast<unsigned>(w)));
+    for (std::size_t w = 0; w < n; ++w)
+      glass.indices.push_back(gap.medium->index(static_cast<unsigned>(w)));
     doc.glasses.push_back(glass);
   }
   return gap.sign < 0 ? -it->second : it->second;
@@ -159,6 +161,7 @@ OpjDocument opjDocument(OSystem& system) {
     fail("the system is empty (no object, image or source)");
   }
   if (system.source()->count() == 0) fail("the system has no wavelength");
+  requireFiniteSystem(system, "Write OPJ Error: ");
   system.refreshMedia();
   OpjDocument doc;
   doc.name = system.name;
@@ -194,9 +197,9 @@ void writeSystemFields(const OpjDocument& doc, OpjSink& out) {
   out.i16(static_cast<int>(doc.curvatures.size()));
   out.i16(static_cast<int>(doc.wavelengths.size()));
   out.i16(static_cast<int>(doc.glasses.size()));
-  for (int v :
-       {doc.stopSurface, int{doc.objectFinite}, int{doc.imageFinite}, doc.objectAngleMode,
-        doc.imageAngleMode, doc.imageDistanceKind, doc.stopType, int{doc.fieldOnImage}, 0}) {
+  for (int v : {doc.stopSurface, int{doc.objectFinite}, int{doc.imageFinite}, doc.objectAngleMode,
+                doc.imageAngleMode, doc.imageDistanceKind, doc.stopType, int{doc.fieldOnImage},
+                opjDefaultCatalog(doc.glasses)}) {
     out.i16(v);
   }
   for (double v :
@@ -296,12 +299,7 @@ std::string cutGlassNames(const OpjDocument& doc) {
 void writeOpjFile(OSystem& system, const std::string& path) {
   const OpjDocument doc = opjDocument(system);
   const std::string bytes = opjBytes(doc);
-  if (path.empty()) fail("no file name given");
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  if (!file) fail("cannot open file " + path);
-  file << bytes;
-  file.close();
-  if (!file) fail("cannot write file " + path);
+  replaceFileContents(path, bytes, "Write OPJ Error: ");
   // The file is complete; a glass name it had to cut is reported afterwards.
   if (const std::string cut = cutGlassNames(doc); !cut.empty()) {
     throw std::runtime_error("Write OPJ Warning: glass names longer than 7 characters were cut: " +

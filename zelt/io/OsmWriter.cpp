@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "zelt/calc/OAxisSystemCalc.h"
+#include "zelt/io/WriteGuard.h"
 
 namespace zelt {
 namespace {
@@ -62,7 +63,10 @@ std::string length(double v) {
 
 // Integer fields of the header line fill two characters when they have one digit.
 std::string field(int v) {
-  return (v < 10 ? " " : "") + std::to_string(v);
+  // Appended, not prefixed: g++ 12 at -O3 warns falsely (-Wrestrict) on "literal" + temporary.
+  std::string text = v < 10 ? " " : "";
+  text += std::to_string(v);
+  return text;
 }
 
 double ownCurvature(const ONode& node) {
@@ -133,15 +137,26 @@ std::string angleText(double radians) {
   const double deg = std::floor(seconds / 3600.0);
   const double min = std::floor((seconds - deg * 3600.0) / 60.0);
   const double sec = std::floor(seconds - deg * 3600.0 - min * 60.0);
-  return "SIN" + number(deg) + " " + number(min) + " " + number(sec);
+  std::string text = "SIN";
+  text += number(deg) + " " + number(min) + " " + number(sec);
+  return text;
 }
 
 void writeBeam(const OsmChain& chain, const OAxisSystem& system, std::ostream& out) {
   const OObject& object = *system.object();
   const OParaxial& p = system.paraxial;
   if (p.SP.empty() || p.V.empty() || p.Inv.empty()) fail("the paraxial calculation has not run");
-  out << (object.finite ? "1\n" + number(object.S) : std::string("0\n1")) << "\n";
-  out << (p.SP[0] == 0.0 ? std::string("0\n1") : "1\n" + number(p.SP[0])) << "\n";
+  if (!std::isfinite(p.SP[0])) fail("the paraxial image distance is not a finite number");
+  if (object.finite) {
+    out << "1\n" << number(object.S) << "\n";
+  } else {
+    out << "0\n1\n";
+  }
+  if (p.SP[0] == 0.0) {
+    out << "0\n1\n";
+  } else {
+    out << "1\n" << number(p.SP[0]) << "\n";
+  }
   out << (object.finite ? number(object.h) : angleText(object.h)) << "\n";
   const OStop* stop = system.stop();
   out << number(stop ? stopRadius(*stop, p, 0) : 0.0) << "\n";
@@ -207,6 +222,7 @@ void writeOsm(OAxisSystem& system, std::ostream& out) {
   if (!system.object() || !system.image() || !system.source()) {
     fail("the system is empty (no object, image or source)");
   }
+  requireFiniteSystem(system, "Write OSM Error: ");
   system.refreshMedia();
   const OsmChain chain(system);
   if (chain.count() == 0) fail("the system has no surfaces");
@@ -218,11 +234,9 @@ void writeOsm(OAxisSystem& system, std::ostream& out) {
 }
 
 void writeOsmFile(OAxisSystem& system, const std::string& path) {
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  if (!file) fail("cannot open file " + path);
-  writeOsm(system, file);
-  file.close();
-  if (!file) fail("cannot write file " + path);
+  std::ostringstream text;
+  writeOsm(system, text);
+  replaceFileContents(path, text.str(), "Write OSM Error: ");
 }
 
 }  // namespace zelt

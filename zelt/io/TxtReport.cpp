@@ -4,8 +4,10 @@
 #include <iomanip>
 #include <locale>
 #include <numbers>
+#include <sstream>
 #include <stdexcept>
 
+#include "zelt/io/WriteGuard.h"
 #include "zelt/model/OAlignment.h"
 
 namespace zelt {
@@ -101,6 +103,7 @@ void writeTextReport(const OSystem& system, std::ostream& out) {
   if (!system.object() || !system.image() || !system.source()) {
     throw std::runtime_error("Write TXT Error: the system is empty (no object, image or source)");
   }
+  requireFiniteSystem(system, "Write TXT Error: ");
   out << system.name << std::endl << std::endl;
   writeEnds(system, out);
   if (system.stop()) writeAperture(*system.stop(), out);
@@ -110,10 +113,10 @@ void writeTextReport(const OSystem& system, std::ostream& out) {
 }
 
 void writeTextReport(const OSystem& system, const std::string& path) {
-  std::ofstream file(path, std::ios::trunc);
-  if (!file) throw std::runtime_error("Write TXT Error: cannot open file " + path);
-  file.imbue(std::locale::classic());
-  writeTextReport(system, file);
+  std::ostringstream text;
+  text.imbue(std::locale::classic());
+  writeTextReport(system, text);
+  replaceFileContents(path, text.str(), "Write TXT Error: ");
 }
 
 }  // namespace zelt

@@ -1,12 +1,14 @@
 #include "zelt/io/ZmxReader.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <memory>
 #include <numbers>
 #include <stdexcept>
 
 #include "zelt/glassdata/AgfScanner.h"
+#include "zelt/glassdata/DispersionFormula.h"
 #include "zelt/glassdata/TextDecoding.h"
 
 namespace zelt {
@@ -136,6 +138,7 @@ bool readSurfaceLine(const ZmxLine& line, ZmxSurfaceRecord& s) {
   } else if (k == "DIAM") {
     const std::vector<double> numbers = line.leadingValues();
     if (!numbers.empty()) s.semiHeight = numbers.front();
+    if (numbers.size() > 1) s.diameterKind = numbers[1];
   } else if (k == "GLAS") {
     s.glass = line.values().empty() ? std::string() : std::string(line.values().front());
     s.mirror = s.glass == "MIRROR";
@@ -150,18 +153,27 @@ bool readSurfaceLine(const ZmxLine& line, ZmxSurfaceRecord& s) {
   return true;
 }
 
-// Keeps the temperature and pressure the file's indices belong to. The library's catalog glasses
-// carry no thermal data, so they are kept as read, and a value that is no number is passed over.
+// Keeps the temperature and pressure the file's indices belong to; a value that is no number
+// is passed over, an infinite one or a negative pressure refused.
 void readConditions(const ZmxLine& line, ZmxDocument& doc) {
   const std::vector<double> numbers = line.leadingValues();
   const std::string_view k = line.keyword();
   if (numbers.empty()) return;
-  if (k == "PRES") {
-    doc.pressure = numbers[0];
+  const bool pressureFirst = k == "PRES";
+  const double temperature = numbers[0];
+  const double pressure = pressureFirst ? numbers[0] : numbers.size() > 1 ? numbers[1] : 1.0;
+  if (!std::isfinite(temperature) || !std::isfinite(pressure) || pressure < 0.0 ||
+      temperature < -273.15) {
+    failAt(line.number(), std::string(k) +
+                              ": the temperature must be at least -273.15 °C and "
+                              "the pressure a finite number of at least 0 atm");
+  }
+  if (pressureFirst) {
+    doc.pressure = pressure;
     return;
   }
-  doc.temperature = numbers[0];
-  if (k == "ENVD" && numbers.size() > 1) doc.pressure = numbers[1];
+  doc.temperature = temperature;
+  if (k == "ENVD" && numbers.size() > 1) doc.pressure = pressure;
 }
 
 // Applies a line of the system's name, catalogs, aperture or conditions; returns false for
@@ -240,8 +252,31 @@ struct SystemPlan {
   std::vector<SurfacePlan> surfaces;
   double imageS = 0.0, imageSize = 0.0;
   bool imageFromParaxial = false;
-  std::unique_ptr<OHMedium> air;  // made when the named catalogs hold no air
+  std::unique_ptr<OHMedium> air;                // made when the named catalogs hold no air
+  std::optional<double> temperature, pressure;  // the file's conditions, when it gives them
+  // Copies of catalog glasses at the file's conditions, one per glass, made when they differ
+  // from the catalog's own.
+  std::vector<std::pair<const OAMedium*, std::unique_ptr<OAMedium>>> conditioned;
 };
+
+// Returns `glass` at the file's conditions: the catalog glass itself when the file gives the
+// catalog's reference temperature (or none, or the glass has no thermal data) and normal
+// pressure, otherwise a copy whose indices follow them.
+OAMedium* atFileConditions(OAMedium* glass, SystemPlan& plan) {
+  const bool hasThermal = glass->thermal.size() >= dispersion::kThermalValues;
+  const bool otherTemperature =
+      plan.temperature && hasThermal && *plan.temperature != glass->thermal[6];
+  const bool otherPressure = plan.pressure && *plan.pressure != 1.0;
+  if (!otherTemperature && !otherPressure) return glass;
+  for (const auto& [original, copy] : plan.conditioned) {
+    if (original == glass) return copy.get();
+  }
+  auto copy = std::make_unique<OAMedium>(*glass);
+  if (otherTemperature) copy->temperature = plan.temperature;
+  copy->pressure = plan.pressure.value_or(1.0);
+  plan.conditioned.emplace_back(glass, std::move(copy));
+  return plan.conditioned.back().second.get();
+}
 
 // Field type, counts and image type of the FTYP line.
 void planFieldType(const ZmxDocument& doc, SystemPlan& plan, int& fields, int& waves) {
@@ -309,21 +344,35 @@ void planFields(const ZmxDocument& doc, SystemPlan& plan, int fields) {
   plan.vignetHalf = doc.vignetHalf;
 }
 
-// The loaded catalogs a GCAT line names: a name that no loaded catalog bears exactly stands for
-// every loaded catalog whose name starts with it, as makers ship catalogs under dated file names.
+// True when `text` starts with `prefix`, letters compared without regard to case.
+bool startsWithAnyCase(std::string_view text, std::string_view prefix) {
+  if (prefix.size() > text.size()) return false;
+  return std::equal(prefix.begin(), prefix.end(), text.begin(), [](char a, char b) {
+    return std::toupper(static_cast<unsigned char>(a)) ==
+           std::toupper(static_cast<unsigned char>(b));
+  });
+}
+
+bool equalAnyCase(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && startsWithAnyCase(a, b);
+}
+
+// The loaded catalogs a GCAT line names, without regard to case as lens programs match them: a
+// name that no loaded catalog bears stands for every loaded catalog whose name starts with it,
+// as makers ship catalogs under dated file names.
 std::vector<std::string> catalogsToSearch(const std::vector<std::string>& named,
                                           const OGlassStore& store) {
   std::vector<std::string> result;
   auto add = [&result](const std::string& name) {
     if (std::find(result.begin(), result.end(), name) == result.end()) result.push_back(name);
   };
+  const auto& loaded = store.catalogs();
   for (const std::string& name : named) {
-    const auto& loaded = store.catalogs();
-    const bool exact =
-        std::any_of(loaded.begin(), loaded.end(), [&](const auto& c) { return c->name == name; });
-    if (exact) add(name);
-    for (const auto& c : loaded)
-      if (!exact && c->name.starts_with(name)) add(c->name);
+    const bool exact = std::any_of(loaded.begin(), loaded.end(),
+                                   [&](const auto& c) { return equalAnyCase(c->name, name); });
+    for (const auto& c : loaded) {
+      if (exact ? equalAnyCase(c->name, name) : startsWithAnyCase(c->name, name)) add(c->name);
+    }
   }
   return result;
 }
@@ -342,6 +391,7 @@ OMedium* findMedium(const std::string& name, const OGlassStore& store, SystemPla
     }
     return plan.air.get();
   }
+  if (name != "AIR") glass = atFileConditions(glass, plan);
   for (double lambda : plan.wavelengths)
     glass->indexAt(lambda);  // throws what setWavelengths would
   return glass;
@@ -405,12 +455,15 @@ void planImage(const ZmxDocument& doc, SystemPlan& plan) {
       image.solveToParaxialFocus || (records.size() > 2 && last.solveToParaxialFocus);
   if (plan.imageFinite && plan.fieldOnObject && image.semiHeight)
     plan.imageSize = *image.semiHeight;
-  // Without a semi-diameter, the full field of an object at infinity in a system without zones
-  // goes where the synthesis program keeps its design field: the size of the finite image.
+  // Without a semi-diameter (or with an automatic zero), the full field of an object at infinity
+  // in a system without zones is the synthesis program's design field: it keeps it in the size
+  // of the finite image and traces it as the negative object angle, so it goes to both.
+  const bool noImageSize =
+      !image.semiHeight || (*image.semiHeight == 0.0 && image.diameterKind == 0.0);
   if (plan.zoneless && plan.fieldOnObject && !plan.objectFinite && plan.imageFinite &&
-      !image.semiHeight) {
+      noImageSize) {
     plan.imageSize = plan.objectSize;
-    plan.objectSize = 0.0;
+    plan.objectSize = -plan.objectSize;
   }
   if (plan.imageFromParaxial || records.size() < 3) return;
   const double d = last.distanceInfinite ? 0.0 : last.distance.value_or(0.0);
@@ -424,6 +477,8 @@ void planImage(const ZmxDocument& doc, SystemPlan& plan) {
 SystemPlan planSystem(const ZmxDocument& doc, const OGlassStore& store) {
   SystemPlan plan;
   plan.name = doc.name;
+  plan.temperature = doc.temperature;
+  plan.pressure = doc.pressure;
   int fields = 0, waves = 0;
   planFieldType(doc, plan, fields, waves);
   planWavelengths(doc, plan, waves);
@@ -477,6 +532,7 @@ void makeSystem(SystemPlan& plan, OSystem& system) {
   system.source()->wavelengths = plan.wavelengths;
   system.source()->weights = plan.weights;
   if (plan.air) system.glassStore().addMedium(std::move(plan.air));
+  for (auto& entry : plan.conditioned) system.glassStore().addMedium(std::move(entry.second));
 
   OObject& object = *system.object();
   object.finite = plan.objectFinite;

@@ -12,16 +12,17 @@ namespace zelt {
 
 /// One SURF block of a ZMX file.
 struct ZmxSurfaceRecord {
-  int line = 0;                       // line of its SURF keyword
-  std::optional<double> distance;     // DISZ; INFINITY reads as 0
-  bool distanceInfinite = false;      // DISZ INFINITY
-  double curvature = 0.0;             // CURV
-  double conic = 0.0;                 // CONI (the format's conic constant, −e²)
-  std::optional<double> semiHeight;   // first DIAM value
-  std::string glass;                  // GLAS name, empty when none
-  bool mirror = false;                // GLAS MIRROR
-  bool stop = false;                  // STOP
-  bool solveToParaxialFocus = false;  // MAZH 0 0: the distance after it ends at the paraxial image
+  int line = 0;                        // line of its SURF keyword
+  std::optional<double> distance;      // DISZ; INFINITY reads as 0
+  bool distanceInfinite = false;       // DISZ INFINITY
+  double curvature = 0.0;              // CURV
+  double conic = 0.0;                  // CONI (the format's conic constant, −e²)
+  std::optional<double> semiHeight;    // first DIAM value
+  std::optional<double> diameterKind;  // second DIAM value: 1 fixed, 0 automatic
+  std::string glass;                   // GLAS name, empty when none
+  bool mirror = false;                 // GLAS MIRROR
+  bool stop = false;                   // STOP
+  bool solveToParaxialFocus = false;   // MAZH 0 0: the distance after it ends at the paraxial image
 };
 
 /// The lines of a ZMX file that the library uses, in the file's units.

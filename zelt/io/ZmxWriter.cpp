@@ -12,13 +12,16 @@
 #include <stdexcept>
 
 #include "zelt/calc/OAxisSystemCalc.h"
-#include "zelt/model/OEntrancePupil.h"
 #include "zelt/io/GostNames.h"
+#include "zelt/io/WriteGuard.h"
+#include "zelt/model/OEntrancePupil.h"
 
 namespace zelt {
 namespace {
 
 constexpr double kDegree = 180.0 / std::numbers::pi;
+// The d, F and C lines [µm] of a model glass's nd and νd.
+constexpr double kLineD = 0.5875618, kLineF = 0.4861327, kLineC = 0.6562725;
 
 constexpr char kBackApertureWarning[] =
     "Write ZMX Warning: back aperture doesn't support. Unsupported value writes to system "
@@ -95,7 +98,8 @@ struct WriteContext {
   const OApertureStop* aperture;  // null unless the stop sits on a node
   const OEntrancePupil* pupil;    // null unless the stop is an entrance pupil
   bool fieldOnObject;
-  std::string catalog;  // in capitals
+  std::string catalog;     // as the caller names it: the catalogs' own file stems
+  std::string catalogKey;  // in capitals, for the glass name tables
   ZmxConditions conditions;
   Warnings warnings;
   bool fieldInImageSize = false;  // the design field is kept in the image size
@@ -103,10 +107,12 @@ struct WriteContext {
 };
 
 // True for a system without zones whose field of an object at infinity is kept in the size of
-// its finite image, as the synthesis program keeps the design field of a doublet.
+// its finite image, as the synthesis program keeps the design field of a doublet; the object
+// may hold the same field as the negative angle it is traced with (a doublet read back).
 bool designFieldInImageSize(const WriteContext& ctx) {
   return ctx.system.zones().empty() && ctx.fieldOnObject && !ctx.object.finite &&
-         ctx.object.h == 0.0 && ctx.image.finite && ctx.image.h != 0.0;
+         (ctx.object.h == 0.0 || ctx.object.h == -ctx.image.h) && ctx.image.finite &&
+         ctx.image.h != 0.0;
 }
 
 // The field of a zone where the zone set-up keeps it: the real point on the object side, the
@@ -222,6 +228,18 @@ void writeFields(const WriteContext& ctx, ZmxLines& z) {
   z << "\n";
 }
 
+// The conditions a glass read from a lens file keeps (see the reader) go back into the file;
+// otherwise the caller's.
+ZmxConditions conditionsOfGlasses(const OSystem& system, const ZmxConditions& given) {
+  for (const ONode* node = system.object(); node && node != system.image(); node = node->next()) {
+    const auto* glass = node->out ? dynamic_cast<const OAMedium*>(node->out->medium) : nullptr;
+    if (glass && (glass->temperature || glass->pressure != 1.0)) {
+      return {glass->temperature.value_or(given.temperature), glass->pressure};
+    }
+  }
+  return given;
+}
+
 // The temperature and air pressure the indices belong to, in both dialects of the format.
 void writeConditions(const WriteContext& ctx, ZmxLines& z) {
   const ZmxConditions& c = ctx.conditions;
@@ -251,6 +269,24 @@ void writeVignetting(WriteContext& ctx, ZmxLines& z) {
   z << "\n";
 }
 
+// nd and νd of the medium, for the model-glass fields of its GLAS line; empty when unknown.
+std::optional<std::pair<double, double>> modelGlass(const OMedium& medium) {
+  if (const auto* glass = dynamic_cast<const OAMedium*>(&medium)) {
+    try {
+      const double nd = glass->indexAt(kLineD);
+      const double vd = (nd - 1.0) / (glass->indexAt(kLineF) - glass->indexAt(kLineC));
+      if (std::isfinite(nd) && std::isfinite(vd)) return std::make_pair(nd, vd);
+    } catch (const std::exception&) {
+      return std::nullopt;  // the glass has no data at the d, F or C line
+    }
+    return std::nullopt;
+  }
+  if (const auto* made = dynamic_cast<const OHMedium*>(&medium); made && made->nd > 0.0) {
+    return std::make_pair(made->nd, made->vd);
+  }
+  return std::nullopt;
+}
+
 // The GLAS line of the gap after `node` (the object has no gap before it and never reflects).
 void writeMedium(const WriteContext& ctx, const ONode& node, ZmxLines& z) {
   const OGuide* gap = node.out;
@@ -264,8 +300,20 @@ void writeMedium(const WriteContext& ctx, const ONode& node, ZmxLines& z) {
   }
   // A gap without a GLAS line is air in the format; naming AIR would make it real air.
   if (glassNameForCatalog(name, "ZELT") == "AIR") return;
-  const std::string written = oneLine(glassNameForCatalog(name, ctx.catalog));
-  if (!written.empty()) z << "  GLAS " << written << "\n";
+  const std::string written = oneLine(glassNameForCatalog(name, ctx.catalogKey));
+  if (written.empty()) return;
+  z << "  GLAS " << written;
+  // A reader whose catalogs lack the glass falls back on the model glass made from nd and νd.
+  if (const auto model = modelGlass(*gap->medium)) {
+    z << " 1 0 " << model->first << " " << model->second << " 0 0 0 0 0 0";
+  }
+  z << "\n";
+}
+
+// A DIAM line as the makers write it: semi-diameter, its kind (1 fixed, 0 automatic) and the
+// trailing fields readers expect.
+void writeDiameterLine(double semiDiameter, int kind, ZmxLines& z) {
+  z << "  DIAM " << semiDiameter << " " << kind << " 0 0 1 \"\"\n";
 }
 
 void writeObjectBlock(const WriteContext& ctx, ZmxLines& z) {
@@ -279,17 +327,16 @@ void writeObjectBlock(const WriteContext& ctx, ZmxLines& z) {
     if (stopIsDummyFirstSurface(ctx)) distance -= ctx.object.next()->out->getDistance();
     z << "  DISZ " << distance << "\n";
   }
-  z << "  DIAM 0\n  CURV 0\n";
+  writeDiameterLine(0.0, 0, z);
+  z << "  CURV 0\n";
   writeMedium(ctx, ctx.object, z);
 }
 
 void writeDiameter(const WriteContext& ctx, const ONode& node, ZmxLines& z) {
   if (ctx.aperture && ctx.aperture->node == &node && ctx.aperture->type == 'd') {
-    z << "  DIAM " << ctx.aperture->size << "\n";
-  } else if (node.h == 0.0) {
-    z << "  DIAM 0 0 0 0 1\n";
+    writeDiameterLine(ctx.aperture->size, 1, z);
   } else {
-    z << "  DIAM " << node.h << " 1 0 0 1\n";
+    writeDiameterLine(node.h, node.h == 0.0 ? 0 : 1, z);
   }
 }
 
@@ -355,8 +402,13 @@ int writeSurfaces(const WriteContext& ctx, ZmxLines& z) {
 
 void writeImageBlock(const WriteContext& ctx, int number, ZmxLines& z) {
   z << "SURF " << number << "\n  TYPE STANDARD\n  DISZ 0\n";
-  // The semi-diameter is a length: an image size that holds the design field angle is none.
-  if (ctx.image.finite && !ctx.fieldInImageSize) z << "  DIAM " << ctx.image.h << "\n";
+  // The semi-diameter is a length: an image size that holds the design field angle is none, and
+  // is written as an automatic zero (a finite image's own size is a fixed value, zero or not).
+  if (ctx.image.finite && !ctx.fieldInImageSize) {
+    writeDiameterLine(ctx.image.h, 1, z);
+  } else {
+    writeDiameterLine(0.0, 0, z);
+  }
   z << "  CURV 0\n";
 }
 
@@ -371,6 +423,7 @@ ZmxText zmxText(const OSystem& system, const std::string& catalog,
   if (!system.object() || !system.image() || !system.source() || !system.object()->out) {
     throw std::runtime_error("Write ZMX Error: the system is empty (no object, image or source)");
   }
+  requireFiniteSystem(system, "Write ZMX Error: ");
   WriteContext ctx{system,
                    *system.object(),
                    *system.image(),
@@ -379,17 +432,21 @@ ZmxText zmxText(const OSystem& system, const std::string& catalog,
                    dynamic_cast<const OApertureStop*>(system.stop()),
                    dynamic_cast<const OEntrancePupil*>(system.stop()),
                    system.settings().zonesOnObject(),
+                   oneLine(catalog),
                    upperCase(oneLine(catalog)),
                    conditions,
                    {},
                    false,
                    {}};
+  ctx.conditions = conditionsOfGlasses(system, conditions);
   ctx.fieldInImageSize = designFieldInImageSize(ctx);
   ctx.fields = fileFields(ctx);
   ZmxLines z;
-  z << "VERS 90609 1 19052\n";
+  z << "VERS 90609 1 19052\nMODE SEQ\n";
   z << "NAME " << oneLine(system.name) << " " << oneLine(system.text1) << "\n";
   writeNotes(ctx, z);
+  // Lengths in millimetres, the units every reader assumes without the line.
+  z << "UNIT MM X W X CM MR CPMM\n";
   writeAperture(ctx, z);
   z << "GCAT " << ctx.catalog << "\n";
   writeFieldType(ctx, z);
@@ -410,14 +467,7 @@ void writeZmxFile(const OSystem& system, const std::string& path, const std::str
 void writeZmxFile(const OSystem& system, const std::string& path, const std::string& catalog,
                   const ZmxConditions& conditions) {
   const ZmxText zmx = zmxText(system, catalog, conditions);
-  if (path.empty()) throw std::runtime_error("Write ZMX Error: no file name given");
-  {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (!file) throw std::runtime_error("Write ZMX Error: cannot open file " + path);
-    file << zmx.text;
-    file.close();
-    if (!file) throw std::runtime_error("Write ZMX Error: cannot write file " + path);
-  }
+  replaceFileContents(path, zmx.text, "Write ZMX Error: ");
   // The file is complete; what the format could not hold is reported afterwards.
   if (!zmx.warning.empty()) throw std::runtime_error(zmx.warning);
 }

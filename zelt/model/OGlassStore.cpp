@@ -39,6 +39,9 @@ class AgfCatalogBuilder {
     countRecord();
   }
 
+  // The TD record (thermal data) is kept for lens files that name another temperature.
+  void readThermal(agf::AgfScanner& scanner) { glass_.thermal = scanner.numberList(); }
+
   void readRange(agf::AgfScanner& scanner) {
     glass_.lambdaMin = nextNumber(scanner);
     glass_.lambdaMax = nextNumber(scanner);
@@ -117,6 +120,8 @@ std::unique_ptr<OGlassCatalog> readAgfCatalog(const std::string& path) {
       builder.readCoefficients(scanner);
     } else if (token == "LD") {
       builder.readRange(scanner);
+    } else if (token == "TD") {
+      builder.readThermal(scanner);
     }
   }
   return builder.finish();

@@ -51,7 +51,16 @@ double OAMedium::indexAt(double lambda) const {
     throw MediaError("Glass " + name + " has " + std::to_string(coefficients.size()) +
                      " dispersion coefficients, its formula needs " + std::to_string(needed));
   }
-  return dispersion::formulaIndex(agfFormula, coefficients, lambda);
+  double n = dispersion::formulaIndex(agfFormula, coefficients, lambda);
+  const bool hasThermal = thermal.size() >= dispersion::kThermalValues;
+  if (temperature && hasThermal)
+    n += dispersion::thermalIndexChange(thermal, n, lambda, *temperature);
+  if (pressure != 1.0) {
+    // The catalog's indices are relative to air at normal pressure.
+    const double t = temperature.value_or(hasThermal ? thermal[6] : 20.0);
+    n *= dispersion::airIndex(lambda, t, 1.0) / dispersion::airIndex(lambda, t, pressure);
+  }
+  return n;
 }
 
 }  // namespace zelt

@@ -2,6 +2,7 @@
 // Optical media that fill the gaps of the chain: given by indices, or catalog glasses.
 
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -73,6 +74,8 @@ class OHMedium : public OMedium {
   void transfer(ORealRay& ray, const OElement& surface, ORayCalc& calc) const override;
 
   std::vector<double> indices;  // one per source wavelength, in the source's order
+  double nd = 0.0;              // the glass's nd and νd when given (lens files name them);
+  double vd = 0.0;              // 0 when unknown
 };
 
 /// Catalog glass: dispersion formula, its coefficients and the range of validity.
@@ -96,6 +99,11 @@ class OAMedium : public OHMedium {
   std::vector<double> coefficients;  // in the order of the catalog's CD record
   double lambdaMin = 0.0;            // shortest wavelength of validity, µm
   double lambdaMax = 0.0;            // longest wavelength of validity, µm
+  std::vector<double> thermal;       // the catalog's TD record: D0, D1, D2, E0, E1, λtk, Tref
+  // Conditions of a lens file that differ from the catalog's: the indices are brought to this
+  // temperature [°C] with the TD record, and made relative to air at this pressure [atm].
+  std::optional<double> temperature;
+  double pressure = 1.0;
 };
 
 }  // namespace zelt

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "tests/support/TestSupport.h"
-#include "zelt/api/zelt_api.h"
+#include "zelt_api/zelt_api.h"
 
 namespace {
 

@@ -54,7 +54,7 @@ struct Layout {
   std::string name = "Layout doublet";
   std::optional<int> surfaceCount{}, waveCount{}, glassCount{};  // override the true counts
   std::optional<std::uint32_t> zoneCount{};
-  int stopSurface = 1, objectFinite = 0;
+  int stopSurface = 1, objectFinite = 0, defaultCatalog = 0;
   double objectDistance = 0.0, stopPosition = 0.0;
   std::vector<float> waves{0.58756f, 0.48613f, 0.65627f};
   std::vector<double> curvatures{1 / 62.75, -1 / 45.71, -1 / 128.23};
@@ -81,7 +81,7 @@ struct Layout {
     b.i16(waveCount.value_or(static_cast<int>(waves.size())));
     b.i16(glassCount.value_or(static_cast<int>(glasses.size())));
     // Image finite, both angular, image kind, stop type, field side, default catalog.
-    for (int v : {stopSurface, objectFinite, 1, 1, 1, 0, -1, 0, 0}) b.i16(v);
+    for (int v : {stopSurface, objectFinite, 1, 1, 1, 0, -1, 0, defaultCatalog}) b.i16(v);
     // Image distance, stop sizes, field sizes, object and image curvatures, a spare.
     for (double v :
          {objectDistance, 0.0, 11.43, 11.43, stopPosition, 0.0174533, 0.0174533, 0.0, 0.0, 0.0}) {

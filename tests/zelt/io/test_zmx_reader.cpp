@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <fstream>
 #include <iterator>
 #include <map>
 
@@ -165,6 +166,9 @@ TEST(ZmxReader, BrokenFilesAreRefusedAndLeaveTheSystemAlone) {
       {"huge_counts.zmx", "Read ZMX Error: FTYP gives a bad number of fields"},
       {"missing_waves.zmx", "Read ZMX Error: FTYP announces 3 wavelengths, the file gives 1"},
       {"unknown_glass.zmx", "NoMediumFound:UNOBTAINIUM"},
+      {"negative_pressure.zmx",
+       "Read ZMX Error: line 9: ENVD: the temperature must be at least -273.15 °C and the "
+       "pressure a finite number of at least 0 atm"},
   };
   for (const auto& [file, message] : cases) {
     SCOPED_TRACE(file);
@@ -244,11 +248,33 @@ TEST(ZmxReader, DamagedCopiesAreReadOrRefusedCleanly) {
 
 // GCAT names the maker (HOYA); the catalog was read under its dated file name.
 TEST(ZmxReader, CatalogNamesMatchDatedCatalogFiles) {
-  readCatalogOnce("SCHOTT.AGF");
+  readCatalogOnce("HIKARI.AGF");  // E-BAF11 is HIKARI's: the test must not rely on an earlier one
   readCatalogOnce("HOYA20220711_include_obsolete.agf");
   const std::string file = kData + "/lenses/thorlabs/AC254-060-A.zmx";
   const int status = ZELT_System_Read_Zmx_File(file.c_str());
   ASSERT_EQ(status, 0) << errorText(status);
   EXPECT_EQ(glassOf(1), "E-BAF11");
   EXPECT_EQ(glassOf(2), "FD10");
+}
+
+// Lens programs match catalog names without regard to case: our own file names the catalog in
+// capitals while the file keeps its stem's case, and a maker may write it in small letters.
+TEST(ZmxReader, CatalogNamesMatchInAnyCase) {
+  readCatalogOnce("HIKARI.AGF");
+  readCatalogOnce("HOYA20220711_include_obsolete.agf");
+  std::ifstream in(kData + "/lenses/thorlabs/AC254-060-A.zmx", std::ios::binary);
+  const std::string text{std::istreambuf_iterator<char>(in), {}};
+  const std::size_t gcat = text.find("GCAT ");
+  ASSERT_NE(gcat, std::string::npos);
+  const std::size_t end = text.find('\n', gcat);
+  for (const char* names :
+       {"GCAT HIKARI HOYA20220711_INCLUDE_OBSOLETE", "GCAT hikari hoya", "GCAT Hikari Hoya2022"}) {
+    SCOPED_TRACE(names);
+    const std::string copy = tempPath("case.zmx");
+    writeBytes(copy, text.substr(0, gcat) + names + "\r" + text.substr(end));
+    const int status = ZELT_System_Read_Zmx_File(copy.c_str());
+    ASSERT_EQ(status, 0) << errorText(status);
+    EXPECT_EQ(glassOf(1), "E-BAF11");  // HIKARI's
+    EXPECT_EQ(glassOf(2), "FD10");     // HOYA's
+  }
 }

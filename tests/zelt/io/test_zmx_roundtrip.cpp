@@ -111,15 +111,25 @@ std::pair<Snapshot, Snapshot> roundTrip(const std::string& catalog) {
   // Writing what was read gives the same file again.
   const std::string again = tempPath("roundtrip2.zmx");
   EXPECT_EQ(ZELT_System_Write_Zmx_File(again.c_str(), catalog.c_str()), 0);
-  // The focal distance beside MAZH is calculated from the indices, which the catalog gives
-  // after reading; the rest of the file is the same again.
+  // The focal distance beside MAZH and the model glass beside a glass name are calculated from
+  // the indices, which the catalog gives after reading; the rest of the file is the same again.
   auto withoutFocus = [](std::vector<std::string> text) {
     const auto at = std::find(text.begin(), text.end(), "  MAZH 0 0");
     if (at != text.end() && at + 1 != text.end()) text.erase(at + 1);
+    for (std::string& line : text) {
+      if (line.starts_with("  GLAS ")) line = line.substr(0, line.find(' ', 7));
+    }
     return text;
   };
   EXPECT_EQ(withoutFocus(fileLines(path)), withoutFocus(fileLines(again)));
-  return {before, snapshot()};
+  // A doublet's design field, kept in the image size, comes back as the object's field too,
+  // as the negative angle the synthesis program traces it with.
+  Snapshot after = snapshot();
+  if (before.zones == 0 && !before.objectFinite && before.imageFinite && before.heights[0] == 0) {
+    EXPECT_DOUBLE_EQ(after.heights[0], -before.imageSize);
+    before.heights[0] = after.heights[0];
+  }
+  return {before, after};
 }
 
 // Doublets of the kind the pair search finds in the SCHOTT catalog, crown first, in both lens

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 
 #include "tests/support/TestSupport.h"
 
@@ -36,8 +37,10 @@ TEST(ZmxWriter, DoubletGivesEveryLineInOrder) {
   buildDoublet(kAchromat);
   const std::vector<std::string> expected{
       "VERS 90609 1 19052",
+      "MODE SEQ",
       "NAME Cemented Doublet ",
       "NOTE 0 ",
+      "UNIT MM X W X CM MR CPMM",
       "ENPD 22.86",
       "GCAT SCHOTT",
       "FTYP 0 0 2 3 0 0 0",  // the axis and the design field
@@ -58,38 +61,42 @@ TEST(ZmxWriter, DoubletGivesEveryLineInOrder) {
       "SURF 0",
       "  TYPE STANDARD",
       "  DISZ INFINITY",
-      "  DIAM 0",
+      "  DIAM 0 0 0 0 1 \"\"",
       "  CURV 0",
       "SURF 1",
       "  TYPE STANDARD",
       "  STOP",
-      "  DIAM 11.43 1 0 0 1",
+      "  DIAM 11.43 1 0 0 1 \"\"",
       "  CURV 0.01593625498007968",
-      "  GLAS N-BK7",
+      "  GLAS N-BK7 1 0 1.5168 64.17 0 0 0 0 0 0",  // a model glass for readers without it
       "  DISZ 4",
       "SURF 2",
       "  TYPE STANDARD",
-      "  DIAM 11.43 1 0 0 1",
+      "  DIAM 11.43 1 0 0 1 \"\"",
       "  CURV -0.021877050973528767",
-      "  GLAS SF5",
+      "  GLAS SF5",  // no nd and νd given
       "  DISZ 2.5",
       "SURF 3",
       "  TYPE STANDARD",
-      "  DIAM 11.43 1 0 0 1",
+      "  DIAM 11.43 1 0 0 1 \"\"",
       "  CURV -0.007798487093503861",
       "  MAZH 0 0",
       "  DISZ 97.16",  // the paraxial focus the library traces to
       "SURF 4",
       "  TYPE STANDARD",
       "  DISZ 0",
-      "  CURV 0",  // no semi-diameter: the image size holds the field angle
+      "  DIAM 0 0 0 0 1 \"\"",  // automatic: the image size holds the field angle
+      "  CURV 0",
   };
   readCatalogOnce("SCHOTT.AGF");
+  ZELT_Throw_On_Error(ZELT_Surface_Set_Glass_Nd_Vd(1, 1.5168, 64.17));
+  EXPECT_NE(ZELT_Surface_Set_Glass_Nd_Vd(2, std::nan(""), 32.21), 0);
+  EXPECT_NE(ZELT_Surface_Set_Glass_Nd_Vd(2, 1.6727, 0), 0);
   auto lines = writeLines("SCHOTT");
   ASSERT_EQ(lines.size(), expected.size());
   // The focal distance to the last digits is the calculation's; the writer only passes it on.
-  ASSERT_EQ(lines[43].substr(0, 12), "  DISZ 97.16");
-  lines[43] = "  DISZ 97.16";
+  ASSERT_EQ(lines[45].substr(0, 12), "  DISZ 97.16");
+  lines[45] = "  DISZ 97.16";
   EXPECT_EQ(lines, expected);
 }
 
@@ -101,9 +108,9 @@ TEST(ZmxWriter, GostNamesFollowTheTargetCatalog) {
   // Air gaps have no GLAS line in any catalog: the format's default medium is air.
   EXPECT_EQ(glassLines(writeLines("ZELT")), (std::vector<std::string>{"TK9", "CTK9"}));
   EXPECT_EQ(glassLines(writeLines("GOST")), (std::vector<std::string>{"TK9", "STK9"}));
-  // A catalog name in small letters is the same catalog; the file names it in capitals.
+  // A catalog name in small letters is the same catalog; the file names it as given.
   const auto lzos = writeLines("lzos");
-  EXPECT_EQ(lzos[4], "GCAT LZOS");
+  EXPECT_EQ(lzos[6], "GCAT lzos");
   EXPECT_EQ(glassLines(lzos), (std::vector<std::string>{"LZ_TK9", "LZ_CTK9"}));
   // Names outside the table and other catalogs keep the Cyrillic spelling.
   EXPECT_EQ(glassLines(writeLines("SCHOTT")), (std::vector<std::string>{"ТК9", "СТК9"}));
@@ -136,15 +143,15 @@ TEST(ZmxWriter, FiniteObjectAndFloatingStop) {
   ZELT_Throw_On_Error(ZELT_Image_Set_Distance_Type(false));
   ZELT_Throw_On_Error(ZELT_Image_Set_S_(95.5));
   const auto lines = writeLines("SCHOTT");
-  EXPECT_EQ(lines[3], "FLOA");
-  EXPECT_EQ(lines[5], "FTYP 1 0 1 3 0 0 0");  // the axis only: the object has no size
-  EXPECT_EQ(lines[14], "YFLN 0");
-  EXPECT_EQ(lines[22], "  DISZ 250");
+  EXPECT_EQ(lines[5], "FLOA");
+  EXPECT_EQ(lines[7], "FTYP 1 0 1 3 0 0 0");  // the axis only: the object has no size
+  EXPECT_EQ(lines[16], "YFLN 0");
+  EXPECT_EQ(lines[24], "  DISZ 250");
   // The floating stop's half-height is the diameter of its surface.
-  EXPECT_EQ(lines[28], "  DIAM 9.5");
-  EXPECT_EQ(lines[42], "  DISZ 95.5");
+  EXPECT_EQ(lines[30], "  DIAM 9.5 1 0 0 1 \"\"");
+  EXPECT_EQ(lines[44], "  DISZ 95.5");
   // A finite image on the object side keeps its size as the image's semi-diameter.
-  EXPECT_EQ(lines[46], "  DIAM 0.017453292519943295");
+  EXPECT_EQ(lines[48], "  DIAM 0.017453292519943295 1 0 0 1 \"\"");
 }
 
 TEST(ZmxWriter, WarningComesAfterTheCompleteFile) {
@@ -159,7 +166,7 @@ TEST(ZmxWriter, WarningComesAfterTheCompleteFile) {
   EXPECT_EQ(errorText(status),
             "Write ZMX Warning: back aperture doesn't support. Unsupported value writes to "
             "system comments.");
-  EXPECT_EQ(lines[2], "NOTE 0  A'=0.1");
+  EXPECT_EQ(lines[3], "NOTE 0  A'=0.1");
   EXPECT_EQ(lines.back(), "  CURV 0");
 
   ZELT_Throw_On_Error(ZELT_Stop_Set(11.43, 'p'));
@@ -181,6 +188,6 @@ TEST(ZmxWriter, LineBreaksInNamesCannotStartLines) {
   buildDoublet(d);
   ZELT_Throw_On_Error(ZELT_System_Set_Name("two\nlines"));
   const auto lines = writeLines("SCHOTT");
-  EXPECT_EQ(lines[1], "NAME two lines ");
+  EXPECT_EQ(lines[2], "NAME two lines ");
   EXPECT_EQ(glassLines(lines).at(1), "SF5 SURF 9");
 }

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "zelt/api/OApiState.h"
-#include "zelt/api/zelt_api.h"
 #include "zelt/model/OGlassStore.h"
+#include "zelt_api/zelt_api.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include <cmath>
 
 #include "zelt/api/OApiState.h"
-#include "zelt/api/zelt_api.h"
 #include "zelt/model/OAxisSystem.h"
 #include "zelt/model/OEntrancePupil.h"
+#include "zelt_api/zelt_api.h"
 
 namespace {
 

@@ -74,6 +74,9 @@ ZELT_API int ZELT_Surface_Set_Glass(int i, const std::string& glass, const std::
 /// Fills the gap after node `i` with a new medium of the given indices (one per wavelength).
 ZELT_API int ZELT_Surface_Set_And_Create_Glass(int i, const std::string& name,
                                                std::vector<double> indices);
+/// Gives the medium made by ZELT_Surface_Set_And_Create_Glass after node `i` the nd and νd of its
+/// glass, which a lens file names so that a program without the glass can model it.
+ZELT_API int ZELT_Surface_Set_Glass_Nd_Vd(int i, double nd, double vd);
 /// Writes the index after node `i` at wavelength number `w`, negative after a reflection.
 ZELT_API int ZELT_Surface_Get_Ingex_Of_Refraction(int i, int w, double* n);
 
