@@ -111,7 +111,7 @@ class DQtSynthesis : public QDialog {
   /// Colours the number cells of a row whose lens is too thin at the edge; the tooltip says why.
   void markThinEdge(int row, const QString& warning);
   /// Fills the cost, transmittance and mass cells of `row` from `firstColumn` on.
-  void fillGlassDataCells(int row, int firstColumn, const synthesis::DoubletGlassData& data);
+  void fillGlassDataCells(int row, int firstColumn, const synthesis::DoubletGlassData& glassData);
   /// Shows under the table how many doublets are too thin at the edge.
   void showEdgeCount();
   void clearResults();

@@ -249,8 +249,9 @@ void DQtSynthesis::fillResultTable() {
 }
 
 void DQtSynthesis::fillGlassDataCells(int row, int firstColumn,
-                                      const synthesis::DoubletGlassData& data) {
-  const std::optional<double> values[] = {data.cost1, data.cost2, data.transmittance, data.mass};
+                                      const synthesis::DoubletGlassData& glassData) {
+  const std::optional<double> values[] = {glassData.cost1, glassData.cost2, glassData.transmittance,
+                                          glassData.mass};
   for (int k = 0; k < int(std::size(values)); ++k) {
     const int col = firstColumn + k;
     ui->m_TW_ResTable->setItem(
