@@ -132,6 +132,8 @@ class DQtSynthesis : public QDialog {
   void showRayFan(const synthesis::DoubletResult& result);
   void hideRayFan();
   plot::GlassPlotView* fanView(const char* name) const;
+  /// Draws the spot diagram and the MTF of `result` beside its ray fans.
+  void showQuality(const synthesis::DoubletResult& result);
   /// Traces `r` at the largest smaller field point that passes; false when even the axis fails.
   bool traceSmallerField(const synthesis::DoubletResult& r, synthesis::DoubletAberrations& tables,
                          double& traced) const;

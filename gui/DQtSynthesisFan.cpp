@@ -9,8 +9,10 @@
 #include "gui/DQtSynthesis.h"
 #include "gui/cell_format.h"
 #include "gui/plot/GlassPlotView.h"
+#include "gui/plot/QualityPlotData.h"
 #include "gui/plot/RayFanData.h"
 #include "synthesis/doublet_aberrations.h"
+#include "synthesis/doublet_quality.h"
 #include "ui_DQtSynthesis.h"
 
 namespace {
@@ -42,6 +44,35 @@ void drawFan(GlassPlotView& view, const QString& title, const std::vector<plot::
   view.replot();
 }
 
+// Spots per wavelength with the Airy circles (dashed), fields side by side.
+void drawSpots(GlassPlotView& view, const plot::QualityPlots& plots) {
+  view.clear();
+  view.setTitle(QObject::tr("Пятно рассеяния: ось, 0,7 и полное поле"));
+  for (std::size_t w = 0; w < plots.spots.size(); ++w) {
+    const QColor& colour = kFanColours[std::min<std::size_t>(w, std::size(kFanColours) - 1)];
+    view.addScatter(plots.spots[w].points, colour, QString::fromStdString(plots.spots[w].name));
+  }
+  for (const auto& half : plots.airyHalves) view.addLine(half, QPen(Qt::black, 1, Qt::DashLine));
+  view.setRanges(plots.spotRanges, false);
+  view.replot();
+}
+
+// Polychromatic T and S per field; the diffraction limit dashed.
+void drawMtf(GlassPlotView& view, const plot::QualityPlots& plots) {
+  static const QColor kFieldColours[] = {QColor(0, 150, 0), QColor(0, 0, 220), QColor(220, 0, 0)};
+  view.clear();
+  view.setTitle(QObject::tr("ЧКХ (полихроматическая)"));
+  for (std::size_t k = 0; k < plots.mtf.size(); ++k) {
+    const QColor& colour =
+        kFieldColours[std::min<std::size_t>(k / 2, std::size(kFieldColours) - 1)];
+    view.addCurve(plots.mtf[k].points, k % 2 == 0 ? colour : colour.lighter(150),
+                  QString::fromStdString(plots.mtf[k].name));
+  }
+  view.addLine(plots.diffractionLimit, QPen(Qt::black, 1, Qt::DashLine));
+  view.setRanges(plots.mtfRanges, false);
+  view.replot();
+}
+
 }  // namespace
 
 void DQtSynthesis::setupRayFan() {
@@ -51,6 +82,10 @@ void DQtSynthesis::setupRayFan() {
   row->setContentsMargins(0, 0, 0, 0);
   row->addWidget(buildFanPlot("m_qFanAxis", m_rayFan));
   row->addWidget(buildFanPlot("m_qFanField", m_rayFan));
+  row->addWidget(buildFanPlot("m_qSpot", m_rayFan));
+  row->addWidget(buildFanPlot("m_qMtf", m_rayFan));
+  fanView("m_qSpot")->setAxisLabels(QStringLiteral("x′ [мкм]"), QStringLiteral("y′ [мкм]"));
+  fanView("m_qMtf")->setAxisLabels(QStringLiteral("ν [мм⁻¹]"), tr("ЧКХ"));
   // Under the sketch and the tables, across the panel: the panel scrolls, so more plots of the
   // selected doublet find room in this row.
   ui->gridLayout_3->addWidget(m_rayFan, 2, 0, 1, 3);
@@ -92,7 +127,22 @@ void DQtSynthesis::showRayFan(const synthesis::DoubletResult& r) {
           : tr("На поле ω = %1° потеряны лучи: %2").arg(formatGeneral(r.fieldAngle), lost);
   m_rayFan->findChild<QWidget*>(QStringLiteral("m_qFanField"))->setToolTip(note);
   m_rayFan->setStatusTip(note);
+  showQuality(r);
   m_rayFan->show();
+}
+
+void DQtSynthesis::showQuality(const synthesis::DoubletResult& r) {
+  try {
+    const plot::QualityPlots quality = plot::qualityPlots(synthesis::computeDoubletQuality(r));
+    drawSpots(*fanView("m_qSpot"), quality);
+    drawMtf(*fanView("m_qMtf"), quality);
+  } catch (const std::exception&) {
+    // A doublet whose chief ray is lost has no MTF: no plot rather than a stale one.
+    for (const char* name : {"m_qSpot", "m_qMtf"}) {
+      fanView(name)->clear();
+      fanView(name)->replot();
+    }
+  }
 }
 
 bool DQtSynthesis::traceSmallerField(const synthesis::DoubletResult& r,

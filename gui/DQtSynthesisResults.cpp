@@ -145,6 +145,8 @@ synthesis::CalculationInputs DQtSynthesis::readInputs() const {
   in.glass2 = ui->m_CB_Glass_2->currentText().toStdString();
   const auto switches = statusSwitches();
   for (std::size_t s = 0; s < switches.size(); ++s) in.statuses[s] = switches[s]->isChecked();
+  in.refine = ui->m_CB_Refine->isChecked();
+  in.fieldWeight = readNumber(ui->m_LE_FieldWeight);
   in.indexFilter = ui->m_CB_filter_n->isChecked();
   in.abbeFilter = ui->m_CB_filter_abbe->isChecked();
   in.ranges = {0.0, 0.0, 0.0, 0.0};
@@ -253,7 +255,15 @@ void DQtSynthesis::fillResultTable() {
           row, col,
           new NumberItem(numbers[k].value_or(std::nan("")), resultColumns()[col].decimals));
     }
-    fillGlassDataCells(row, kLeadingColumns + int(numbers.size()), synthesis::doubletGlassData(r));
+    // Spots in micrometres here; the files keep millimetres.
+    const double quality[] = {1e3 * s.rmsAxis, 1e3 * s.rmsField, s.wfeRms,
+                              s.strehl,        s.imageDistance,  1e3 * s.rmsAxisStart};
+    for (int k = 0; k < int(std::size(quality)); ++k) {
+      const int col = kLeadingColumns + int(numbers.size()) + k;
+      table->setItem(row, col, new NumberItem(quality[k], resultColumns()[col].decimals));
+    }
+    fillGlassDataCells(row, kLeadingColumns + int(numbers.size()) + int(std::size(quality)),
+                       synthesis::doubletGlassData(r));
     if (!s.edgeOk) markThinEdge(row, QString::fromStdString(synthesis::edgeWarning(r)));
   }
   showEdgeCount();

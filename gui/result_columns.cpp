@@ -56,6 +56,28 @@ const ResultColumn kGlassDataColumns[] = {
 static_assert(std::size(kValueColumns) == synthesis::ResultSummary::kColumnCount,
               "every value of a result row needs a column header");
 
+// Image quality by real rays, after the core's values (spots in micrometres here, millimetres in
+// the files).
+const ResultColumn kQualityColumns[] = {
+    {"rms_axis", QT_TRANSLATE_NOOP("ResultColumns", "RMS пятна\nна оси [мкм]"),
+     QT_TRANSLATE_NOOP("ResultColumns",
+                       "Среднеквадратический радиус пятна рассеяния на оси, три длины волны [мкм]"),
+     4},
+    {"rms_field", QT_TRANSLATE_NOOP("ResultColumns", "RMS пятна\nна краю поля [мкм]"),
+     QT_TRANSLATE_NOOP("ResultColumns", "Среднеквадратический радиус пятна на краю поля [мкм]"), 4},
+    {"wfe_rms", QT_TRANSLATE_NOOP("ResultColumns", "RMS волновой\nаберрации [λ]"),
+     QT_TRANSLATE_NOOP("ResultColumns", "Среднеквадратическая волновая аберрация на оси при λ0"),
+     4},
+    {"strehl", QT_TRANSLATE_NOOP("ResultColumns", "число\nШтреля"),
+     QT_TRANSLATE_NOOP("ResultColumns", "Число Штреля по Марешалю на оси"), 4},
+    {"image_distance", QT_TRANSLATE_NOOP("ResultColumns", "s′ [мм]"),
+     QT_TRANSLATE_NOOP("ResultColumns",
+                       "Расстояние от последней поверхности до плоскости изображения [мм]"),
+     6},
+    {"rms_axis_start", QT_TRANSLATE_NOOP("ResultColumns", "RMS на оси\nдо доводки [мкм]"),
+     QT_TRANSLATE_NOOP("ResultColumns", "RMS пятна на оси до доводки по реальным лучам [мкм]"), 4},
+};
+
 }  // namespace
 
 const std::vector<ResultColumn>& resultColumns() {
@@ -71,6 +93,7 @@ const std::vector<ResultColumn>& resultColumns() {
         {"glass2", QT_TRANSLATE_NOOP("ResultColumns", "стекло 2"),
          QT_TRANSLATE_NOOP("ResultColumns", "Марка стекла второй линзы"), 0}};
     all.insert(all.end(), std::begin(kValueColumns), std::end(kValueColumns));
+    all.insert(all.end(), std::begin(kQualityColumns), std::end(kQualityColumns));
     all.insert(all.end(), std::begin(kGlassDataColumns), std::end(kGlassDataColumns));
     return all;
   }();

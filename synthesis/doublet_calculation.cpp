@@ -1,5 +1,6 @@
 #include "synthesis/doublet_calculation.h"
 
+#include <cmath>
 #include <limits>
 #include <stdexcept>
 #include <vector>
@@ -8,8 +9,6 @@
 
 namespace synthesis {
 namespace {
-
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 double zoneValue(const std::vector<double>& values, std::size_t zone) {
   return zone < values.size() ? values[zone] : kNaN;
@@ -53,6 +52,12 @@ const char* statusName(int status) {
 void runCalculation(DoubletSynthesis& core, const CalculationInputs& in) {
   // Inputs that cannot make a lens are refused before the old results are touched.
   if (auto refusal = checkInputs(in)) throw std::invalid_argument(*refusal);
+  if (in.mode != SearchMode::Pair &&
+      (in.pairCount < 4 || in.pairCount > kMaxPairCount || in.pairCount % 4 != 0))
+    throw std::invalid_argument(
+        "Количество пар для анализа: допустимо кратное 4 число от 4 до 256");
+  if (!std::isfinite(in.fieldWeight) || in.fieldWeight < 0.0)
+    throw std::invalid_argument("Вес поля при доводке: допустимо число 0 или больше");
   core.results.clear();
   core.lambda0 = in.lambda0;
   core.lambdaMin = in.lambdaMin;
@@ -67,6 +72,7 @@ void runCalculation(DoubletSynthesis& core, const CalculationInputs& in) {
   if (core.results.empty()) throw std::runtime_error(core.emptySearchReason);
   core.prepareDesigns(in.design);
   core.computeDesigns(in.focus, in.lambda0, in.W);
+  core.judgeDesigns(in.refine, in.fieldWeight);
 }
 
 ResultSummary summarize(const DoubletResult& r) {
@@ -88,7 +94,15 @@ ResultSummary summarize(const DoubletResult& r) {
           thermalRowValue(r),
           r.edge1,
           r.edge2,
-          r.edgesOk()};
+          r.edgesOk(),
+          r.rmsAxis,
+          r.rmsField,
+          r.wfeRms,
+          r.strehl,
+          r.imageDistance,
+          r.refined,
+          r.rmsAxisStart,
+          r.rmsFieldStart};
 }
 
 }  // namespace synthesis

@@ -46,14 +46,19 @@ struct CalculationInputs {
   double lambda0 = 0.546074;         ///< main wavelength [um]
   double lambdaMin = 0.4799914;      ///< [um]
   double lambdaMax = 0.6438469;      ///< [um]
-  int pairCount = 4;                 ///< pairs for analysis: 4, 8, 12 or 16
+  int pairCount = 4;                 ///< pairs for analysis: a multiple of 4 up to 256
   SearchMode mode = SearchMode::All;
   std::string glass1, glass2;  ///< given glasses of modes One (glass1) and Pair (both)
   StatusFlags statuses{true, true, false, false, false};
   FilterRanges ranges{1.4, 1.8, 20.0, 70.0};
   bool indexFilter = true, abbeFilter = true;
   GlassDataFilter dataFilter;  ///< limits on cost, resistance classes and transmittance
+  bool refine = false;         ///< refine every doublet by real rays before judging it
+  double fieldWeight = 0.0;    ///< weight w of the full field's RMS² in the refinement merit
 };
+
+/// Largest number of pairs for analysis.
+inline constexpr int kMaxPairCount = 256;
 
 /// Empties the results, sets the wavelengths, searches the pairs of the chosen mode, then
 /// designs and traces every result. Throws std::runtime_error with the user's message; the
@@ -74,6 +79,14 @@ struct ResultSummary {
   std::optional<double> thermal;  ///< −10⁶·V_d [1/°C]; none for a glass without thermal data
   double edge1 = 0.0, edge2 = 0.0;  ///< edge thicknesses of the first and second lens [mm]
   bool edgeOk = true;               ///< both edges at least the minimum edge thickness
+  double rmsAxis;                   ///< RMS spot on the axis [mm]
+  double rmsField;                  ///< RMS spot at full field [mm]
+  double wfeRms;                    ///< RMS wavefront error on the axis [waves]
+  double strehl;                    ///< Strehl ratio
+  double imageDistance;             ///< s′ [mm]
+  bool refined;                     ///< the row was refined by real rays
+  double rmsAxisStart;              ///< RMS spot on the axis before refinement [mm]
+  double rmsFieldStart;             ///< RMS spot at full field before refinement [mm]
 
   /// Number of values of a result row after its two glass names.
   static constexpr int kColumnCount = 13;

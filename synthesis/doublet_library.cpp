@@ -16,8 +16,6 @@
 namespace synthesis {
 namespace {
 
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-
 // Hands a library status to the library's own error conversion.
 void check(int status) {
   ZELT_Throw_On_Error(status);
@@ -125,7 +123,9 @@ void DoubletResult::buildDoublet() const {
   check(ZELT_Object_Set_Type(false));
   check(ZELT_Image_Set_Type(true));
   check(ZELT_Image_Set_Size(radians(fieldAngle)));
-  check(ZELT_Image_Set_Distance_Type(true));
+  // A refined doublet has its own image distance; a designed one is judged on the paraxial focus.
+  check(ZELT_Image_Set_Distance_Type(!refined));
+  if (refined) check(ZELT_Image_Set_S_(imageDistance));
   check(ZELT_Source_Set_Wavelength(0, lambda0));
   check(ZELT_Source_Append_Wave(lambdaMin, 1.0));
   check(ZELT_Source_Append_Wave(lambdaMax, 1.0));
@@ -166,6 +166,51 @@ void DoubletResult::traceAberrations() {
   const double upper = trace(1.0, 1.0, 0).y;
   const double lower = trace(1.0, -1.0, 0).y;
   coma = chief - (upper + lower) / 2.0;
+}
+
+void DoubletResult::judgeImage() {
+  rmsAxis = rmsField = wfeRms = strehl = kNaN;
+  try {
+    buildDoublet();
+    check(ZELT_Object_Set_Size(-radians(fieldAngle)));
+    check(ZELT_Calc_Paraxial());
+    check(ZELT_Quality_Calc({0.0, 1.0}));
+    check(ZELT_Quality_Get_Spot_Rms(0, &rmsAxis));
+    check(ZELT_Quality_Get_Spot_Rms(1, &rmsField));
+    check(ZELT_Quality_Get_Wavefront(&wfeRms, &strehl));
+    check(ZELT_Quality_Get_Image_Distance(&imageDistance));
+  } catch (const std::runtime_error&) {
+    rmsAxis = rmsField = wfeRms = strehl = kNaN;  // the doublet cannot be traced
+    if (!refined) imageDistance = kNaN;
+  }
+  if (!refined) {
+    rmsAxisStart = rmsAxis;
+    rmsFieldStart = rmsField;
+  }
+}
+
+void DoubletResult::refineImage(double fieldWeight) {
+  // A design that loses rays has no merit to start from.
+  if (!std::isfinite(rmsAxis) || !std::isfinite(rmsField)) return;
+  try {
+    buildDoublet();
+    check(ZELT_Object_Set_Size(-radians(fieldAngle)));
+    check(ZELT_Calc_Paraxial());
+    double meritStart = 0.0, merit = 0.0;
+    check(ZELT_Refine_Run(fieldWeight, &meritStart, &merit));
+    double curvatures[3] = {0.0, 0.0, 0.0}, distance = 0.0;
+    for (int k = 0; k < 3; ++k) check(ZELT_Surface_Get_Curvature(k + 1, &curvatures[k]));
+    check(ZELT_Image_Get_S_(&distance));
+    // A flat surface is stored as radius 0, as the design writes it.
+    r1 = curvature(curvatures[0]);
+    r2 = curvature(curvatures[1]);
+    r3 = curvature(curvatures[2]);
+    imageDistance = distance;
+    refined = true;
+  } catch (const std::runtime_error&) {
+    return;  // the designed doublet stands
+  }
+  judgeImage();
 }
 
 void saveDoubletZmx(const DoubletResult& doublet, const std::string& path,

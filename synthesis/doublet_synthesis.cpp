@@ -288,4 +288,13 @@ void DoubletSynthesis::computeDesigns(double fPrime, double lambda0Design, doubl
   }
 }
 
+void DoubletSynthesis::judgeDesigns(bool refine, double fieldWeight) {
+  for (DoubletResult& result : results) {
+    result.judgeImage();
+    if (!refine) continue;
+    result.refineImage(fieldWeight);
+    if (result.refined) result.traceAberrations();
+  }
+}
+
 }  // namespace synthesis

@@ -3,6 +3,7 @@
 // component, and the design of every doublet found.
 
 #include <array>
+#include <limits>
 #include <map>
 #include <string>
 #include <vector>
@@ -11,6 +12,9 @@
 #include "synthesis/glass_filter.h"
 
 namespace synthesis {
+
+/// A value not computed (yet), or lost with a ray.
+inline constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 /// Thin-doublet values of a glass pair for total power 1 and an object at infinity; glass 1 is
 /// the glass of larger Abbe number.
@@ -62,6 +66,13 @@ struct DoubletResult {
   bool fitEdges = false;  ///< raise the axial thicknesses to give the least edge thickness
   double edge1 = 0.0;     ///< edge thickness of the first lens at D/2 [mm]; NaN: no edge
   double edge2 = 0.0;     ///< edge thickness of the second lens at D/2 [mm]; NaN: no edge
+  // Image quality by real rays, judged on the image plane (NaN until judged or when lost).
+  bool refined = false;         ///< true: radii and image distance come from the refinement
+  double imageDistance = kNaN;  ///< s′ behind the last surface [mm]
+  double rmsAxis = kNaN, rmsField = kNaN;            ///< RMS spot on axis, at full field [mm]
+  double rmsAxisStart = kNaN, rmsFieldStart = kNaN;  ///< the same before the refinement [mm]
+  double wfeRms = kNaN;  ///< RMS wavefront error on the axis at lambda0 [waves]
+  double strehl = kNaN;  ///< Strehl ratio by Maréchal
 
   /// Computes powers, paraxial angles and the three radii for back focal length `fPrime` [mm].
   void computeRadii(double C, double fPrime, double lambda0, double W);
@@ -82,6 +93,12 @@ struct DoubletResult {
   /// Builds and traces the doublet: aberrations over the five pupil zones and the coma.
   /// A ray lost in the doublet gives NaN for the values that need it.
   void traceAberrations();
+  /// Judges the built doublet's image on its plane: RMS spots, wavefront, Strehl, s′; a lost
+  /// ray gives NaN.
+  void judgeImage();
+  /// Refines radii and image distance by real rays (focal length held) with the field weighted
+  /// by `fieldWeight`, keeping the judged start values; a failure leaves the design unrefined.
+  void refineImage(double fieldWeight);
 };
 
 /// Builds `doublet` in the optics library and writes it as a ZMX lens file whose glasses name
@@ -165,6 +182,10 @@ class DoubletSynthesis {
 
   /// Designs every result for back focal length `fPrime` [mm] and traces it.
   void computeDesigns(double fPrime, double lambda0, double W);
+
+  /// Judges every result's image and, with `refine`, refines it first with field weight
+  /// `fieldWeight`; a refined result is traced again.
+  void judgeDesigns(bool refine, double fieldWeight);
 };
 
 /// Returns the target P0 of a search for the requested P and W.

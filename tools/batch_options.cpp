@@ -73,8 +73,8 @@ Format parseFormat(const std::string& text) {
 
 int parsePairs(const std::string& text) {
   const auto value = zelt::agf::parseInteger(text);
-  if (!value || (*value != 4 && *value != 8 && *value != 12 && *value != 16))
-    bad("--pairs: expected 4, 8, 12 or 16: " + text);
+  if (!value || *value < 4 || *value > synthesis::kMaxPairCount || *value % 4 != 0)
+    bad("--pairs: expected a multiple of 4 from 4 to 256: " + text);
   return *value;
 }
 
@@ -137,10 +137,18 @@ void addDesignFlags(CLI::App& app, synthesis::CalculationInputs& in) {
            numberTo(in.design.minEdgeThickness, "--min-edge"));
   app.add_flag("--edge-thickness", in.design.fitEdgeThickness,
                "raise each lens's axial thickness to give it the least edge thickness");
+  app.add_flag("--refine", in.refine,
+               "refine every doublet's radii and image distance by real rays (focal length held)");
+  addValue(app, "--field-weight", "W", "weight of the full field in the refinement (default 0)",
+           [&in](const std::string& text) {
+             const double w = number("--field-weight", text);
+             if (w < 0.0) bad("--field-weight: expected a number of 0 or more: " + text);
+             in.fieldWeight = w;
+           });
 }
 
 void addSearchFlags(CLI::App& app, synthesis::CalculationInputs& in) {
-  addValue(app, "--pairs", "N", "pairs for analysis: 4, 8, 12 or 16 (default 4)",
+  addValue(app, "--pairs", "N", "pairs for analysis: a multiple of 4 up to 256 (default 4)",
            [&in](const std::string& text) { in.pairCount = parsePairs(text); });
   addValue(app, "--mode", "all|one|pair",
            "all pairs, pairs with --glass1, or the pair --glass1 --glass2 (default all)",
@@ -205,6 +213,8 @@ void addOutputFlags(CLI::App& app, Options& o) {
            [&o](const std::string& text) { o.format = parseFormat(text); });
   app.add_flag("--aberrations", o.aberrations,
                "print the aberration tables of doublet --row instead of the list");
+  app.add_flag("--quality", o.quality,
+               "print the spot diagrams, wavefront and MTF of doublet --row instead of the list");
   app.add_option("--zmx", o.zmxPath, "save doublet --row as a ZMX lens file")->type_name("FILE");
   app.add_option("--opj", o.opjPath, "save doublet --row as an OPJ project file")
       ->type_name("FILE");

@@ -27,6 +27,7 @@ struct Options {
   bool list = false;
   bool help = false;
   bool aberrations = false;  ///< print the aberration tables of the chosen row instead of the list
+  bool quality = false;      ///< print the spots, wavefront and MTF of the chosen row instead
   std::string zmxPath;       ///< save the chosen row as a ZMX lens file
   std::string opjPath;       ///< save the chosen row as an OPJ project file
   std::string txtPath;       ///< write the text report of the chosen row

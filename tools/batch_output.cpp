@@ -35,12 +35,12 @@ std::string csvField(const std::string& text) {
 void printCsv(const std::vector<Row>& rows, std::ostream& out) {
   out << "glass1,glass2,order";
   for (const auto& name : numericColumns()) out << ',' << name;
-  out << ",edge_ok,catalog1,catalog2\n";
+  out << ",edge_ok,catalog1,catalog2,refined\n";
   for (const Row& row : rows) {
     out << csvField(row.glass1) << ',' << csvField(row.glass2) << ',' << row.order;
     for (const auto& v : row.values) out << ',' << csvNumber(v);
     out << ',' << (row.edgeOk ? "true" : "false") << ',' << csvField(row.catalog1) << ','
-        << csvField(row.catalog2) << '\n';
+        << csvField(row.catalog2) << ',' << (row.refined ? "true" : "false") << '\n';
   }
 }
 
@@ -62,6 +62,7 @@ void printJson(const std::vector<Row>& rows, std::ostream& out) {
     object["edge_ok"] = row.edgeOk;
     object["catalog1"] = jsonText(row.catalog1);
     object["catalog2"] = jsonText(row.catalog2);
+    object["refined"] = row.refined;
     document.push_back(std::move(object));
   }
   out << document.dump(2) << '\n';
@@ -76,7 +77,7 @@ void printTable(const std::vector<Row>& rows, std::ostream& out) {
       << "ord";
   for (const auto& name : numericColumns())
     out << std::right << std::setw(columnWidth(name)) << name;
-  out << std::setw(9) << "edge_ok" << '\n';
+  out << std::setw(9) << "edge_ok" << std::setw(9) << "refined" << '\n';
   for (const Row& row : rows) {
     out << std::left << std::setw(12) << row.label1 << ' ' << std::setw(12) << row.label2 << ' '
         << row.order << ' ';
@@ -85,7 +86,8 @@ void printTable(const std::vector<Row>& rows, std::ostream& out) {
       out << std::right << std::setw(columnWidth(numericColumns()[k]))
           << (v ? formatted("%.6f", *v) : std::string("-"));
     }
-    out << std::setw(9) << (row.edgeOk ? "yes" : "no") << '\n';
+    out << std::setw(9) << (row.edgeOk ? "yes" : "no") << std::setw(9)
+        << (row.refined ? "yes" : "no") << '\n';
   }
 }
 
@@ -176,7 +178,14 @@ const std::vector<std::string>& numericColumns() {
                                               "cost1",
                                               "cost2",
                                               "transmittance",
-                                              "mass"};
+                                              "mass",
+                                              "rms_axis",
+                                              "rms_field",
+                                              "wfe_rms",
+                                              "strehl",
+                                              "image_distance",
+                                              "rms_axis_start",
+                                              "rms_field_start"};
   return names;
 }
 
@@ -194,6 +203,10 @@ Row makeRow(const synthesis::DoubletResult& r) {
   const synthesis::DoubletGlassData data = synthesis::doubletGlassData(r);
   for (const auto& v : {data.cost1, data.cost2, data.transmittance, data.mass})
     row.values.push_back(v);
+  for (double v : {s.rmsAxis, s.rmsField, s.wfeRms, s.strehl, s.imageDistance, s.rmsAxisStart,
+                   s.rmsFieldStart})
+    row.values.emplace_back(v);
+  row.refined = s.refined;
   return row;
 }
 

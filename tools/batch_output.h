@@ -20,6 +20,7 @@ struct Row {
   std::string catalog1, catalog2;
   std::string label1, label2;  ///< names in the merged catalog: "NAME (CATALOG)" when shared
   bool edgeOk = true;          ///< both edges at least the minimum
+  bool refined = false;        ///< printed last, as true or false
 };
 
 /// Returns the names of the numeric columns, in row order.

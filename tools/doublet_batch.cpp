@@ -10,6 +10,7 @@
 #include "batch_aberrations.h"
 #include "batch_options.h"
 #include "batch_output.h"
+#include "batch_quality.h"
 #include "synthesis/design_input_check.h"
 #include "synthesis/doublet_files.h"
 
@@ -45,6 +46,11 @@ void printResults(const std::vector<synthesis::DoubletResult>& results, const ba
   if (o.aberrations) {
     batch::printAberrations(synthesis::computeDoubletAberrations(chosenRow(results, o)), o.format,
                             std::cout);
+    return;
+  }
+  if (o.quality) {
+    batch::printQuality(synthesis::computeDoubletQuality(chosenRow(results, o)), o.format,
+                        std::cout);
     return;
   }
   std::vector<batch::Row> rows;

@@ -8,7 +8,7 @@ mode=${1:-run}
 cd "$(dirname "$0")/.."
 
 # dpkg-dev: dpkg-shlibdeps, with which cpack works out the Debian package's dependencies.
-packages=(cmake g++ make pkg-config dpkg-dev libgtest-dev libbenchmark-dev qtbase5-dev qttools5-dev qttranslations5-l10n libqcustomplot-dev libcli11-dev nlohmann-json3-dev)
+packages=(cmake g++ make pkg-config dpkg-dev libgtest-dev libbenchmark-dev qtbase5-dev qttools5-dev qttranslations5-l10n libqcustomplot-dev libcli11-dev nlohmann-json3-dev libeigen3-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -256,6 +256,14 @@ void GlassPlotView::addCurve(const std::vector<PlotPoint>& points, const QColor&
   m_plot->legend->setVisible(true);
 }
 
+void GlassPlotView::addScatter(const std::vector<PlotPoint>& points, const QColor& colour,
+                               const QString& name) {
+  addCurve(points, colour, name);
+  QCPGraph* graph = m_plot->graph(m_plot->graphCount() - 1);
+  graph->setLineStyle(QCPGraph::lsNone);
+  graph->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssDisc, 3));
+}
+
 void GlassPlotView::moveLegendBelowAxes() {
   // Inside the axes the legend would cover the rim of a fan, where its values are largest.
   QCPLegend* legend = m_plot->legend;

@@ -54,6 +54,8 @@ class GlassPlotView : public QObject {
   void useSmallTickLabels();
   /// Adds a line with small circles at `points`, named `name` in the legend below the axes.
   void addCurve(const std::vector<PlotPoint>& points, const QColor& colour, const QString& name);
+  /// Adds the points as small dots without a line, named `name` in the legend below the axes.
+  void addScatter(const std::vector<PlotPoint>& points, const QColor& colour, const QString& name);
   /// Sets the title above the axes; an empty title removes it.
   void setTitle(const QString& title);
   /// Draws the plot anew.

@@ -27,6 +27,7 @@
 #include "gui/result_columns.h"
 #include "gui/sketch_geometry.h"
 #include "synthesis/doublet_aberrations.h"
+#include "synthesis/doublet_quality.h"
 
 namespace {
 
@@ -242,6 +243,14 @@ void TestMainWindow::clickAfterSortingShowsThatDoubletThenFailureEmptiesAll() {
       }
     }
   }
+
+  // The spot diagram and the MTF plot hold the core's quality data; the table its RMS spot.
+  const synthesis::DoubletQuality q = synthesis::computeDoubletQuality(r);
+  plot::GlassPlotView* mtf = plot::GlassPlotView::of(child<QWidget>(w, "m_qMtf"));
+  QCOMPARE(mtf->graphCount(), 7);  // T and S of three fields, the diffraction limit
+  QCOMPARE(mtf->points(0).back().y, q.mtf[0].back().tangential.back());
+  QCOMPARE(plot::GlassPlotView::of(child<QWidget>(w, "m_qSpot"))->graphCount(), 3 + 6);
+  QCOMPARE(t->item(row, 16)->text(), formatNumber(1e3 * r.rmsAxis, 4));  // after the core's
 
   // The sketch paints the lenses where the sketch geometry puts them.
   QWidget* area = child<QWidget>(w, "m_qDrawArea");

@@ -78,13 +78,31 @@ TEST(DoubletBatch, CsvHeaderAndDesignedFocalLength) {
   EXPECT_EQ(run.out.substr(0, run.out.find('\n')),
             "glass1,glass2,order,phi1,phi2,P,W,C,transverse,longitudinal,longitudinal3,"
             "longitudinal5,chromatism,secondary_spectrum,coma,thermal,r1,r2,r3,n1,n2,t1,t2,edge1,"
-            "edge2,cost1,cost2,transmittance,mass,edge_ok,catalog1,catalog2");
+            "edge2,cost1,cost2,transmittance,mass,rms_axis,rms_field,wfe_rms,strehl,image_distance,"
+            "rms_axis_start,rms_field_start,edge_ok,catalog1,catalog2,refined");
   for (std::size_t i = 1; i < rows.size(); ++i) {
-    ASSERT_EQ(rows[i].size(), 32u);
-    EXPECT_EQ(rows[i][30], "sample_glasses");
+    ASSERT_EQ(rows[i].size(), 40u);
+    EXPECT_EQ(rows[i][37], "sample_glasses");
+    EXPECT_EQ(rows[i][39], "false");
+    EXPECT_EQ(rows[i][29], rows[i][34]);  // unrefined: the start is the judged doublet
     EXPECT_NEAR(effectiveFocalLength(rows[i], 16), 150.0, 1e-9);
     // W comes back as requested.
     EXPECT_NEAR(std::stod(rows[i][6]), 0.0, 1e-12);
+  }
+}
+
+// Refined by real rays, every doublet keeps its focal length and images the axis better than
+// its design: M = rms_axis² with the default field weight 0.
+TEST(DoubletBatch, RefinementLowersEveryRowsMerit) {
+  const std::string catalog = std::string(ZELT_TEST_DATA) + "/catalogs/SCHOTT_20180601.agf";
+  const BatchRun run = batch("--format csv --air --refine --pairs 16 --catalog " + catalog);
+  ASSERT_EQ(run.status, 0);
+  const auto rows = csvRows(run.out);
+  ASSERT_EQ(rows.size(), 17u);
+  for (std::size_t i = 1; i < rows.size(); ++i) {
+    EXPECT_EQ(rows[i][30], "true");
+    EXPECT_LT(std::stod(rows[i][23]), std::stod(rows[i][28])) << rows[i][0] << " " << rows[i][1];
+    EXPECT_NEAR(effectiveFocalLength(rows[i], 16), 100.0, 1e-9);
   }
 }
 
@@ -106,6 +124,8 @@ TEST(DoubletBatch, ExitStatusTellsBadInputFromFailedSearch) {
   EXPECT_EQ(batch("--bogus 1").status, 2);
   EXPECT_EQ(batch("--P").status, 2);
   EXPECT_EQ(batch("--pairs 5").status, 2);
+  EXPECT_EQ(batch("--pairs 260").status, 2);
+  EXPECT_EQ(batch("--field-weight -1").status, 2);
   EXPECT_EQ(batch("--lambda0 X").status, 2);
   EXPECT_EQ(batch("--mode pair --glass1 N-BK7").status, 2);
   EXPECT_EQ(batch("--row 1e300").status, 2);  // a row number must fit an int
@@ -203,7 +223,8 @@ TEST(DoubletBatch, PrintsTracedAberrations) {
   const auto json = nlohmann::json::parse(batch("--format json").out);
   ASSERT_EQ(json.size(), rows.size() - 1);
   for (std::size_t i = 1; i < rows.size(); ++i) {
-    for (std::size_t k = 3; k < rows[0].size() - 2; ++k) {
+    EXPECT_EQ(json[i - 1]["refined"].get<bool>(), rows[i].back() == "true");
+    for (std::size_t k = 3; k + 3 < rows[0].size(); ++k) {
       const auto& value = json[i - 1][rows[0][k]];
       if (rows[0][k] == "edge_ok") {
         EXPECT_EQ(value.get<bool>(), rows[i][k] == "true");

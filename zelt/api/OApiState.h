@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "zelt/analysis/OImageQuality.h"
+#include "zelt/analysis/OMtfAnalysis.h"
 #include "zelt/calc/OAberration.h"
 #include "zelt/model/OAxisSystem.h"
 
@@ -15,6 +17,8 @@ struct OApiState {
   OAxisSystem system;
   std::vector<std::string> errors;  // every failure message, in order; never shortened
   OAberration aberration{system};   // aberration tables of the current system
+  OImageQuality quality{system};    // spots and wavefront of the current system
+  OMtfAnalysis mtf{system};         // diffraction MTF of the current system
 };
 
 /// Returns the library state, creating it on the first call.

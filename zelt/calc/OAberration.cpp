@@ -205,7 +205,8 @@ void OAberration::traceGridRay(int i, int w, int j) {
   path.rays.resize(n + 2);
   ODiffRealRay& start = path.rays[0];
   start.clear();
-  static_cast<ORealRay&>(start) = calc_.startRay(r, 0.0, pupil[j], field[i], sys.paraxial.SP[w], w);
+  // The analyses' one ray launch: the same aperture and entrance pupil per wavelength.
+  static_cast<ORealRay&>(start) = launchRay(sys, field[i], 0.0, pupil[j], w);
   startDifferential(sys, start, r, w);
   ORayCalc rayCalc;
   traceDiffPath(sys, path, sys.object()->next(), sys.image()->prev(), w, rayCalc);

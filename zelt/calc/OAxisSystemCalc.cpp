@@ -192,7 +192,11 @@ void OAxisSystemCalc::requireParaxial() const {
 
 ORealRay OAxisSystemCalc::startRay(double r, double px, double py, double fy, double sp0,
                                    int w) const {
-  const OAxisSystem& sys = *system_;
+  return startRayOf(*system_, r, px, py, fy, sp0, w);
+}
+
+ORealRay startRayOf(const OAxisSystem& sys, double r, double px, double py, double fy, double sp0,
+                    int w) {
   const OObject& object = *sys.object();
   const double n0 = signedIndex(object.out, w);
   const OApertureStop* stop = apertureStop(sys);
@@ -224,6 +228,11 @@ ORealRay OAxisSystemCalc::startRay(double r, double px, double py, double fy, do
   if (stopOnFirst && signedIndex(object.next()->out, 0) == 1.0)
     ray.z += object.next()->out->getDistance();
   return ray;
+}
+
+ORealRay launchRay(const OAxisSystem& system, double fy, double px, double py, int w) {
+  const double r = stopRadius(*system.stop(), system.paraxial, w);
+  return startRayOf(system, r, px, py, fy, system.paraxial.SP.at(static_cast<std::size_t>(w)), w);
 }
 
 double OAxisSystemCalc::toImagePlane(ORealRay& ray, int w) const {

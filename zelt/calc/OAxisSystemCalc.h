@@ -51,6 +51,15 @@ class OAxisSystemCalc {
   OAxisSystem* system_;
 };
 
+// Returns the start ray for stop size r, relative pupil (px, py), relative field fy, entrance
+// pupil position sp0, at wavelength w; the one construction of a start ray in the library.
+ORealRay startRayOf(const OAxisSystem& system, double r, double px, double py, double fy,
+                    double sp0, int w);
+
+// Returns the start ray of the analyses: relative field fy, relative pupil (px, py), with the
+// aperture of stopRadius and the entrance pupil of wavelength w. Needs a paraxial calculation.
+ORealRay launchRay(const OAxisSystem& system, double fy, double px, double py, int w);
+
 // Returns the index of a gap's medium at wavelength w times the gap's direction sign; a gap
 // that has not been given a medium is air.
 double signedIndex(const OGuide* gap, int w);

@@ -15,6 +15,12 @@ class OAxisSystem : public OSystem {
   /// Clears the system and its calculation results.
   void clear() override;
 
+  /// Replaces the contents by a copy of `other` and its last paraxial record.
+  void copyFrom(const OAxisSystem& other) {
+    OSystem::copyFrom(other);
+    paraxial = other.paraxial;
+  }
+
   OParaxial paraxial;  // results of the last paraxial calculation
 };
 

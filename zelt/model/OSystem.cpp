@@ -35,6 +35,62 @@ void OSystem::createBase() {
   gaps_.push_back(std::move(gap));
 }
 
+OMedium* OSystem::copiedMedium(const OMedium* medium,
+                               std::vector<std::pair<const OMedium*, OMedium*>>& done) {
+  if (medium == nullptr) return nullptr;
+  for (const auto& [from, to] : done)
+    if (from == medium) return to;
+  std::unique_ptr<OMedium> copy = medium->clone();
+  auto* homogeneous = dynamic_cast<OHMedium*>(copy.get());
+  if (homogeneous == nullptr) throw std::runtime_error("OSystem: a medium cannot be copied");
+  copy.release();
+  OMedium* own = &glassStore_.addMedium(std::unique_ptr<OHMedium>(homogeneous));
+  done.emplace_back(medium, own);
+  return own;
+}
+
+void OSystem::copyFrom(const OSystem& other) {
+  if (&other == this) return;
+  clear();
+  name = other.name;
+  text1 = other.text1;
+  text2 = other.text2;
+  settings_ = other.settings_;
+  for (const auto& zone : other.zones_) zones_.push_back(std::make_unique<OZone>(*zone));
+  if (other.source_) source_ = std::make_unique<OSource>(*other.source_);
+  if (!other.object_ || !other.image_) return;
+  object_.reset(static_cast<OObject*>(other.object_->clone().release()));
+  image_.reset(static_cast<OImage*>(other.image_->clone().release()));
+  std::vector<std::pair<const OMedium*, OMedium*>> media;
+  const auto* otherStop = dynamic_cast<const OApertureStop*>(other.stop_.get());
+  ONode* stopNode = otherStop && otherStop->node == other.object_.get() ? object_.get() : nullptr;
+  ONode* prev = object_.get();
+  for (const ONode* node = other.object_.get(); node != other.image_.get(); node = node->next()) {
+    if (node == nullptr || node->out == nullptr)
+      throw std::runtime_error("OSystem: the chain to copy is broken");
+    const OGuide& from = *node->out;
+    auto gap = std::make_unique<OGuide>();
+    gap->alignment = from.alignment->clone();
+    gap->sign = from.sign;
+    gap->medium = copiedMedium(from.medium, media);
+    ONode* next = image_.get();
+    if (from.next != other.image_.get()) {
+      surfaceNodes_.push_back(from.next->clone());
+      next = surfaceNodes_.back().get();
+      ++surfaceCount_;
+    }
+    if (otherStop && otherStop->node == from.next) stopNode = next;
+    gap->prev = prev;
+    gap->next = next;
+    prev->out = gap.get();
+    next->in = gap.get();
+    gaps_.push_back(std::move(gap));
+    prev = next;
+  }
+  if (other.stop_) stop_ = other.stop_->clone();
+  if (auto* aperture = dynamic_cast<OApertureStop*>(stop_.get())) aperture->node = stopNode;
+}
+
 ONode* OSystem::nodeAt(int i) const {
   if (i < 0) return nullptr;
   ONode* node = object_.get();

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "zelt/model/OGlassStore.h"
@@ -32,6 +33,11 @@ class OSystem {
 
   /// Replaces the contents by a base system: source with 0.55 µm, object, one gap, image.
   void createBase();
+
+  /// Replaces the contents by a copy of `other`: chain, stop, source, zones, settings, name and
+  /// texts, with copies of the media the gaps use (catalogs stay with `other`). Trial changes
+  /// then touch the copy only.
+  void copyFrom(const OSystem& other);
 
   // --- node access ---------------------------------------------------------------------------
   /// Returns node `i` counted from the object, or null when the chain is shorter (or i < 0).
@@ -105,6 +111,9 @@ class OSystem {
 
   // Links a new plane surface with a new gap before `x`; the new gap gets `medium`.
   ONode* linkBefore(ONode* x, OMedium* medium);
+  // Returns the copy's own medium for a medium of another system (null for null).
+  OMedium* copiedMedium(const OMedium* medium,
+                        std::vector<std::pair<const OMedium*, OMedium*>>& done);
   // Deletes the owned node `node` and gap `gap` (either may be null).
   void dispose(ONode* node, OGuide* gap);
 

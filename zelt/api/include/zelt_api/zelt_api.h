@@ -208,6 +208,42 @@ ZELT_API int ZELT_Aberration_Get_Transverse_Aberration(int w, int field, std::ve
 /// `field`: nine values in the pupil order above, 0 at the pupil centre.
 ZELT_API int ZELT_Aberration_Get_Wave_Aberration(int w, int field, std::vector<double>& out);
 
+// ---- Quality -----------------------------------------------------------------------------------
+
+/// Computes the image quality of the current system on the plane its image node states: for
+/// each relative field of `fields`, the spot of a hexapolar pupil of 127 rays at every source
+/// wavelength and its RMS radius about the common centroid, and the RMS wavefront error on the
+/// axis at the main wavelength. Needs a paraxial calculation for the current wavelengths, a stop
+/// and an image at a finite distance. A lost ray makes its field's RMS NaN.
+ZELT_API int ZELT_Quality_Calc(const std::vector<double>& fields);
+/// Writes the RMS spot radius [mm] of field number `field` of the last quality calculation.
+ZELT_API int ZELT_Quality_Get_Spot_Rms(int field, double* rms);
+/// Copies the image-plane points [mm] of field `field` at wavelength `w` (NaN for a lost ray).
+ZELT_API int ZELT_Quality_Get_Spot_Points(int field, int w, std::vector<double>& x,
+                                          std::vector<double>& y);
+/// Writes the RMS wavefront error on the axis [waves] and the Strehl ratio exp(−(2π·rms)²).
+ZELT_API int ZELT_Quality_Get_Wavefront(double* rms, double* strehl);
+/// Writes the distance of the image plane behind the last surface [mm] of the last calculation.
+ZELT_API int ZELT_Quality_Get_Image_Distance(double* distance);
+/// Computes the diffraction MTF of the current system for each relative field of `fields`, from
+/// the pupil function on a square grid of `samples` cells a side (at least 8) by FFT; the
+/// object must be at infinity.
+ZELT_API int ZELT_Quality_Calc_Mtf(const std::vector<double>& fields, int samples);
+/// Copies the frequencies [cycles/mm, 0 to D/(λ0·f′)] and the tangential and sagittal MTF of
+/// field `field` at wavelength `w`; w equal to the number of wavelengths gives the
+/// polychromatic curves.
+ZELT_API int ZELT_Quality_Get_Mtf(int field, int w, std::vector<double>& frequency,
+                                  std::vector<double>& tangential, std::vector<double>& sagittal);
+
+// ---- Refine ------------------------------------------------------------------------------------
+
+/// Refines the current system by real rays: varies the curvatures of surfaces 1…N−1 and the
+/// image distance, holds the paraxial focal length with the curvature of surface N, and
+/// minimises M = rms_axis² + fieldWeight·rms_field² [mm²] (every source wavelength equally
+/// weighted) by Levenberg–Marquardt. The image distance is then counted from the last surface.
+/// Writes M before and after; a failure leaves the system as it was.
+ZELT_API int ZELT_Refine_Run(double fieldWeight, double* meritStart, double* merit);
+
 // ---- Files -------------------------------------------------------------------------------------
 
 /// Writes the current system as a Zemax ZMX lens file at `file`, naming its glasses for the glass
