@@ -54,6 +54,7 @@ DQtSynthesis::DQtSynthesis(QWidget* parent) : QDialog(parent), ui(new Ui::DQtSyn
   connect(ui->m_PB_ZMX, SIGNAL(clicked()), this, SLOT(OnZMX()));
   connect(ui->m_PB_About, SIGNAL(clicked()), this, SLOT(OnAbout()));
   connect(ui->m_PB_GlassCatalog, SIGNAL(clicked()), this, SLOT(OnChooseGlassCatalog()));
+  connect(ui->m_PB_RemoveCatalog, SIGNAL(clicked()), this, SLOT(OnRemoveCatalog()));
   connect(ui->m_PB_Graph_Draw, SIGNAL(clicked()), this, SLOT(OnDrawNomo()));
   connect(ui->m_RB_Calc_All, SIGNAL(clicked()), this, SLOT(OnChooseGlasses()));
   connect(ui->m_RB_Calc_One, SIGNAL(clicked()), this, SLOT(OnChooseGlasses()));
@@ -124,7 +125,14 @@ void DQtSynthesis::setupInputs() {
                                                        {ui->m_LE_filter_nmax, "1.8"},
                                                        {ui->m_LE_filter_abbemin, "20"},
                                                        {ui->m_LE_filter_abbemax, "70"},
-                                                       {ui->m_LE_MinEdge, "1.0"}};
+                                                       {ui->m_LE_MinEdge, "1.0"},
+                                                       {ui->m_LE_filter_cost, ""},
+                                                       {ui->m_LE_filter_cr, ""},
+                                                       {ui->m_LE_filter_fr, ""},
+                                                       {ui->m_LE_filter_sr, ""},
+                                                       {ui->m_LE_filter_ar, ""},
+                                                       {ui->m_LE_filter_pr, ""},
+                                                       {ui->m_LE_filter_t10, ""}};
   for (const auto& [field, text] : fields) {
     field->setValidator(m_validator);
     field->setText(QString::fromLatin1(text));
@@ -145,12 +153,8 @@ void DQtSynthesis::setupInputs() {
   ui->m_PB_Calc->setFont(calcFont);
   ui->m_PB_Calc->setMinimumHeight(ui->m_PB_Calc->sizeHint().height() * 3 / 2);
   ui->m_PB_Calc->setDefault(true);
-  // The label stays red while no catalog is loaded; grey when disabled.
-  QPalette palette = ui->m_LB_GlassCatalog->palette();
-  palette.setColor(QPalette::Active, QPalette::WindowText, QColor(255, 0, 0));
-  palette.setColor(QPalette::Inactive, QPalette::WindowText, QColor(255, 0, 0));
-  palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(120, 120, 120));
-  ui->m_LB_GlassCatalog->setPalette(palette);
+  ui->m_PB_RemoveCatalog->setEnabled(false);
+  showCatalogs();
 }
 
 double DQtSynthesis::readNumber(const QLineEdit* field) const {
@@ -212,10 +216,39 @@ bool DQtSynthesis::loadCatalog(const QString& path) {
   }
   synthesis::mergeCatalog(m_synthesis.catalog, loaded);
   m_synthesis.catalogPath = path.toStdString();
-  m_catalogPaths.removeAll(path);
+  const int again = int(m_catalogPaths.indexOf(path));
+  if (again >= 0) {
+    m_catalogPaths.removeAt(again);
+    m_catalogFiles.erase(m_catalogFiles.begin() + again);
+  }
   m_catalogPaths << path;
+  m_catalogFiles.push_back(loaded);
+  showMergedCatalog();
+  reportUnplottable(loaded);
+  return true;
+}
+
+void DQtSynthesis::OnRemoveCatalog() {
+  const int index = ui->m_CB_Catalogs->currentIndex();
+  if (index < 0 || index >= int(m_catalogPaths.size())) return;
+  if (m_catalogPaths[index] == m_samplePath) m_samplePath.clear();
+  m_catalogPaths.removeAt(index);
+  m_catalogFiles.erase(m_catalogFiles.begin() + index);
+  // The others are merged anew in their reading order: a glass the removed file replaced
+  // comes back as its own catalog gave it.
+  m_synthesis.catalog.clear();
+  for (const synthesis::GlassCatalog& file : m_catalogFiles) {
+    synthesis::mergeCatalog(m_synthesis.catalog, file);
+  }
+  m_synthesis.catalogPath =
+      m_catalogPaths.isEmpty() ? std::string() : m_catalogPaths.last().toStdString();
+  showMergedCatalog();
+}
+
+void DQtSynthesis::showMergedCatalog() {
   showCatalogs();
-  ui->m_PB_Calc->setEnabled(true);
+  ui->m_PB_Calc->setEnabled(!m_synthesis.catalog.empty());
+  ui->m_PB_RemoveCatalog->setEnabled(!m_catalogPaths.isEmpty());
   const plot::SpectralLines lines = selectedLines();
   m_synthesis.lambda0 = lines.main;
   m_synthesis.lambdaMin = lines.min;
@@ -227,8 +260,6 @@ bool DQtSynthesis::loadCatalog(const QString& path) {
   } catch (const std::exception& e) {
     showError(QString::fromUtf8(e.what()));
   }
-  reportUnplottable(loaded);
-  return true;
 }
 
 void DQtSynthesis::showCatalogs() {
@@ -245,7 +276,17 @@ void DQtSynthesis::showCatalogs() {
   if (sample >= 0) lines[sample] += tr(" (пример, входит в программу)");
   box->setToolTip(lines.join(QLatin1Char('\n')));
   QLabel* label = ui->m_LB_GlassCatalog;
-  if (m_catalogPaths.isEmpty()) return;
+  if (m_catalogPaths.isEmpty()) {
+    // The label stays red while no catalog is loaded; grey when disabled.
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Active, QPalette::WindowText, QColor(255, 0, 0));
+    palette.setColor(QPalette::Inactive, QPalette::WindowText, QColor(255, 0, 0));
+    palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(120, 120, 120));
+    label->setPalette(palette);
+    label->setText(tr("Каталог стекол не выбран!"));
+    label->setToolTip(QString());
+    return;
+  }
   if (m_catalogPaths == QStringList{m_samplePath}) {
     label->setText(tr("Пример: %1 стекол из каталога SCHOTT").arg(m_synthesis.catalog.size()));
   } else {

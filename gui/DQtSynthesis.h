@@ -60,6 +60,8 @@ class DQtSynthesis : public QDialog {
   void OnZMX();
   void OnAbout();
   void OnChooseGlassCatalog();
+  /// Removes the catalog chosen in the loaded-catalog list and merges the others anew.
+  void OnRemoveCatalog();
   void OnDrawNomo();
   void OnDrawNomo_All(int temp, int Status, bool ch_all, bool ch_choosen, bool bAuto,
                       double& XMin_p, double& XMax_p, double& YMin_p, double& YMax_p);
@@ -81,6 +83,8 @@ class DQtSynthesis : public QDialog {
   void applyColumnHeaders();
   void setupSplitters();
   void showCatalogs();
+  /// Shows the merged catalog anew in the glass lists and the diagrams after a load or removal.
+  void showMergedCatalog();
   void fitToScreen();
   void fillGlassBoxes();
   void setupPlots();
@@ -103,6 +107,10 @@ class DQtSynthesis : public QDialog {
   /// Returns the number in `field`; throws std::invalid_argument naming `which` when the field
   /// is empty or holds no number.
   double readInput(const QLineEdit* field, synthesis::InputField which) const;
+  /// Returns the number in `field`, none when it is empty; throws as readInput when it is not.
+  std::optional<double> readLimit(const QLineEdit* field, synthesis::InputField which) const;
+  /// Returns the limits on the maker's data from the glass filter's fields.
+  synthesis::GlassDataFilter readDataFilter() const;
   /// Returns the window's inputs; throws std::invalid_argument for a field without a number.
   synthesis::CalculationInputs readInputs() const;
   /// Returns the inputs when they can make a doublet; otherwise shows why and returns nothing.
@@ -148,7 +156,8 @@ class DQtSynthesis : public QDialog {
   plot::GlassPlotData m_plotData;
   QString m_plotDataKey;  ///< lines and catalogs m_plotData was computed for
   QStringList m_catalogPaths;
-  QString m_samplePath;         ///< the sample catalog when it was loaded
+  std::vector<synthesis::GlassCatalog> m_catalogFiles;  ///< each file as read, by m_catalogPaths
+  QString m_samplePath;                                 ///< the sample catalog when it was loaded
   QStringList m_hiddenColumns;  ///< keys of the result columns the user switched off
   QDoubleValidator* m_validator = nullptr;
   QWidget* m_rayFan = nullptr;  ///< the two ray fans of the selected doublet

@@ -158,7 +158,28 @@ synthesis::CalculationInputs DQtSynthesis::readInputs() const {
     in.ranges[2] = readInput(ui->m_LE_filter_abbemin, Field::AbbeMin);
     in.ranges[3] = readInput(ui->m_LE_filter_abbemax, Field::AbbeMax);
   }
+  in.dataFilter = readDataFilter();
   return in;
+}
+
+std::optional<double> DQtSynthesis::readLimit(const QLineEdit* field,
+                                              synthesis::InputField which) const {
+  if (field->text().trimmed().isEmpty()) return std::nullopt;  // empty: no limit
+  return readInput(field, which);
+}
+
+synthesis::GlassDataFilter DQtSynthesis::readDataFilter() const {
+  using Field = synthesis::InputField;
+  synthesis::GlassDataFilter filter;
+  filter.maxCost = readLimit(ui->m_LE_filter_cost, Field::MaxCost);
+  const QLineEdit* classes[] = {ui->m_LE_filter_cr, ui->m_LE_filter_fr, ui->m_LE_filter_sr,
+                                ui->m_LE_filter_ar, ui->m_LE_filter_pr};
+  for (int k = 0; k < synthesis::kResistanceCount; ++k) {
+    filter.maxClass[std::size_t(k)] = readLimit(classes[k], Field(int(Field::MaxClimate) + k));
+  }
+  filter.minTransmittance = readLimit(ui->m_LE_filter_t10, Field::MinTransmittance);
+  filter.requireData = ui->m_CB_filter_require_data->isChecked();
+  return filter;
 }
 
 double DQtSynthesis::readInput(const QLineEdit* field, synthesis::InputField which) const {

@@ -30,11 +30,14 @@ bool notNegative(double v) {
 bool fieldAngle(double v) {
   return v >= 0.0 && v < 90.0;  // at 90° the chief ray runs along the lens
 }
+bool fraction(double v) {
+  return v >= 0.0 && v <= 1.0;
+}
 bool aboveAbsoluteZero(double v) {
   return std::isfinite(v) && v > -273.15;
 }
 
-constexpr std::array<InputRule, 15> kRules{{
+constexpr std::array<InputRule, 22> kRules{{
     {InputField::P, "P", "любое конечное число", finite},
     {InputField::W, "W", "любое конечное число", finite},
     {InputField::C, "C", "любое конечное число", finite},
@@ -51,6 +54,14 @@ constexpr std::array<InputRule, 15> kRules{{
     {InputField::AbbeMin, "Фильтр: число Аббе ν, Min", "конечное число", finite},
     {InputField::AbbeMax, "Фильтр: число Аббе ν, Max", "конечное число", finite},
     {InputField::MinEdge, "Мин. толщина по краю [мм]", "0 или больше", notNegative},
+    {InputField::MaxCost, "Фильтр: стоимость, не дороже", "0 или больше", notNegative},
+    {InputField::MaxClimate, "Фильтр: класс CR, не выше", "0 или больше", notNegative},
+    {InputField::MaxStain, "Фильтр: класс FR, не выше", "0 или больше", notNegative},
+    {InputField::MaxAcid, "Фильтр: класс SR, не выше", "0 или больше", notNegative},
+    {InputField::MaxAlkali, "Фильтр: класс AR, не выше", "0 или больше", notNegative},
+    {InputField::MaxPhosphate, "Фильтр: класс PR, не выше", "0 или больше", notNegative},
+    {InputField::MinTransmittance, "Фильтр: пропускание 10 мм при λmin, не ниже", "от 0 до 1",
+     fraction},
 }};
 
 // The rules are listed in the order of InputField, so that a field finds its rule by number.
@@ -66,7 +77,18 @@ const InputRule& ruleOf(InputField field) {
   return kRules[static_cast<std::size_t>(field)];
 }
 
+/// Returns the limit on the maker's data that `field` sets, or nullptr for any other field.
+const std::optional<double>* dataLimitOf(const CalculationInputs& in, InputField field) {
+  const GlassDataFilter& f = in.dataFilter;
+  if (field == InputField::MaxCost) return &f.maxCost;
+  if (field == InputField::MinTransmittance) return &f.minTransmittance;
+  const int k = static_cast<int>(field) - static_cast<int>(InputField::MaxClimate);
+  return k >= 0 && k < kResistanceCount ? &f.maxClass[std::size_t(k)] : nullptr;
+}
+
 double valueOf(const CalculationInputs& in, InputField field) {
+  if (const std::optional<double>* limit = dataLimitOf(in, field))
+    return limit->value_or(std::nan(""));
   switch (field) {
     case InputField::P:
       return in.P;
@@ -98,6 +120,8 @@ double valueOf(const CalculationInputs& in, InputField field) {
       return in.ranges[3];
     case InputField::MinEdge:
       return in.design.minEdgeThickness;
+    default:
+      break;
   }
   return std::nan("");
 }
@@ -111,6 +135,7 @@ std::string shown(double v) {
 bool checked(const CalculationInputs& in, InputField field) {
   if (field == InputField::IndexMin || field == InputField::IndexMax) return in.indexFilter;
   if (field == InputField::AbbeMin || field == InputField::AbbeMax) return in.abbeFilter;
+  if (const std::optional<double>* limit = dataLimitOf(in, field)) return limit->has_value();
   return true;
 }
 

@@ -26,6 +26,13 @@ enum class InputField {
   AbbeMin,
   AbbeMax,
   MinEdge,
+  MaxCost,
+  MaxClimate,
+  MaxStain,
+  MaxAcid,
+  MaxAlkali,
+  MaxPhosphate,
+  MinTransmittance,
 };
 
 /// Returns the field's name as the window labels it.
@@ -35,7 +42,7 @@ std::string inputFieldName(InputField field);
 std::string unreadableInputMessage(InputField field);
 
 /// Returns why the inputs cannot make a doublet, or nothing when they can. Filter ranges are
-/// checked only while their filter is on.
+/// checked only while their filter is on, the limits on the maker's data only while set.
 std::optional<std::string> checkInputs(const CalculationInputs& inputs);
 
 }  // namespace synthesis

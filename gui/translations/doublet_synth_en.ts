@@ -649,6 +649,86 @@ spectrum [mm]</translation>
         <source>Не удалось записать файл %1</source>
         <translation>Could not write the file %1</translation>
     </message>
+    <message>
+        <source>Убрать выбранный каталог; стекла остальных каталогов остаются</source>
+        <translation>Remove the chosen catalog; the glasses of the other catalogs stay</translation>
+    </message>
+    <message>
+        <source>Убрать</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Стоимость ≤</source>
+        <translation>Cost ≤</translation>
+    </message>
+    <message>
+        <source>Наибольшая относительная стоимость стекла (по данным изготовителя); пусто — без ограничения</source>
+        <translation>Highest relative cost of the glass (the maker's figure); empty: no limit</translation>
+    </message>
+    <message>
+        <source>Наибольшая относительная стоимость стекла; пусто — без ограничения</source>
+        <translation>Highest relative cost of the glass; empty: no limit</translation>
+    </message>
+    <message>
+        <source>τ₁₀(λmin) ≥</source>
+        <translation>τ₁₀(λmin) ≥</translation>
+    </message>
+    <message>
+        <source>Наименьшее внутреннее пропускание слоя 10 мм на длине волны λmin, от 0 до 1; пусто — без ограничения</source>
+        <translation>Lowest internal transmittance of 10 mm at λmin, 0 to 1; empty: no limit</translation>
+    </message>
+    <message>
+        <source>Наименьшее внутреннее пропускание 10 мм при λmin, от 0 до 1; пусто — без ограничения</source>
+        <translation>Lowest internal transmittance of 10 mm at λmin, 0 to 1; empty: no limit</translation>
+    </message>
+    <message>
+        <source>только с данными</source>
+        <translation>only with data</translation>
+    </message>
+    <message>
+        <source>Стекло без данных для заданного ограничения не проходит фильтр (иначе проходит)</source>
+        <translation>A glass without the datum of a set limit fails the filter (otherwise it passes)</translation>
+    </message>
+    <message>
+        <source>CR ≤</source>
+        <translation>CR ≤</translation>
+    </message>
+    <message>
+        <source>Наибольший класс климатической устойчивости (CR); пусто — без ограничения</source>
+        <translation>Highest climate resistance class (CR); empty: no limit</translation>
+    </message>
+    <message>
+        <source>FR ≤</source>
+        <translation>FR ≤</translation>
+    </message>
+    <message>
+        <source>Наибольший класс устойчивости к пятнам (FR); пусто — без ограничения</source>
+        <translation>Highest stain resistance class (FR); empty: no limit</translation>
+    </message>
+    <message>
+        <source>SR ≤</source>
+        <translation>SR ≤</translation>
+    </message>
+    <message>
+        <source>Наибольший класс кислотоустойчивости (SR); пусто — без ограничения</source>
+        <translation>Highest acid resistance class (SR); empty: no limit</translation>
+    </message>
+    <message>
+        <source>AR ≤</source>
+        <translation>AR ≤</translation>
+    </message>
+    <message>
+        <source>Наибольший класс щелочеустойчивости (AR); пусто — без ограничения</source>
+        <translation>Highest alkali resistance class (AR); empty: no limit</translation>
+    </message>
+    <message>
+        <source>PR ≤</source>
+        <translation>PR ≤</translation>
+    </message>
+    <message>
+        <source>Наибольший класс устойчивости к фосфатам (PR); пусто — без ограничения</source>
+        <translation>Highest phosphate resistance class (PR); empty: no limit</translation>
+    </message>
 </context>
 <context>
     <name>plot::GlassPlotView</name>

@@ -129,6 +129,7 @@ class TestMainWindow : public QObject {
   void laptopScreenColumnPreferencesAndLanguage();
   void refusedInputKeepsTheTableAndTheSelectedDoublet();
   void thinEdgesMarkedThenThicknessesFitted();
+  void glassDataFilterNamedThenCatalogsRemoved();
 };
 
 void TestMainWindow::startsSafeThenMergedCatalogsFillTheTable() {
@@ -437,6 +438,34 @@ void TestMainWindow::thinEdgesMarkedThenThicknessesFitted() {
   QCOMPARE(count->text(), QStringLiteral("Толщина по краю не меньше 1.5 мм у всех склеек."));
   QVERIFY(t->item(0, 5)->toolTip().isEmpty());
   QVERIFY(modal.seen.isEmpty());
+}
+
+void TestMainWindow::glassDataFilterNamedThenCatalogsRemoved() {
+  ModalAnswerer modal;
+  DQtSynthesis w;
+  w.show();
+  QVERIFY(w.loadCatalog(kSample));
+  const int sample = child<QComboBox>(w, "m_CB_Glass_1")->count();
+  auto* cost = child<QLineEdit>(w, "m_LE_filter_cost");
+  for (const char* text : {"abc", "0.5"}) {  // unreadable, then cheaper than every glass
+    cost->setText(QString::fromLatin1(text));
+    click(w, "m_PB_Calc");
+  }
+  QCOMPARE(modal.seen.size(), 2);
+  QVERIFY(modal.seen[0].contains(QStringLiteral("«Фильтр: стоимость, не дороже»: поле пусто")));
+  QVERIFY(modal.seen[1].contains(QStringLiteral("фильтр стоимости")));
+  QCOMPARE(table(w)->rowCount(), 0);
+  // Removing the chosen file merges the rest anew; removing the last leaves nothing to choose.
+  QVERIFY(w.loadCatalog(kCatalogs + "OHARA.agf"));
+  QVERIFY(child<QComboBox>(w, "m_CB_Glass_1")->count() > sample);
+  click(w, "m_PB_RemoveCatalog");
+  QCOMPARE(child<QComboBox>(w, "m_CB_Glass_1")->count(), sample);
+  QCOMPARE(int(w.core().catalog.size()), sample);
+  click(w, "m_PB_RemoveCatalog");
+  QVERIFY(w.core().catalog.empty() && child<QComboBox>(w, "m_CB_Glass_2")->count() == 0);
+  QVERIFY(!child<QPushButton>(w, "m_PB_Calc")->isEnabled());
+  QVERIFY(!child<QPushButton>(w, "m_PB_RemoveCatalog")->isEnabled());
+  QCOMPARE(modal.seen.size(), 2);
 }
 
 QTEST_MAIN(TestMainWindow)

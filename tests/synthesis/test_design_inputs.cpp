@@ -49,6 +49,10 @@ TEST(DesignInputs, EachRefusalNamesTheFieldAndWhatItMayBe) {
        "Фильтр «показатель преломления n»: Min = 1.9 больше Max = 1.8; допустимо Min ≤ Max."},
       {[](auto& in) { in.ranges[3] = 10; },
        "Фильтр «число Аббе ν»: Min = 20 больше Max = 10; допустимо Min ≤ Max."},
+      {[](auto& in) { in.dataFilter.maxClass[2] = -1; },
+       "«Фильтр: класс SR, не выше» = -1: допустимо 0 или больше."},
+      {[](auto& in) { in.dataFilter.minTransmittance = 1.5; },
+       "«Фильтр: пропускание 10 мм при λmin, не ниже» = 1.5: допустимо от 0 до 1."},
   };
   for (const BadInput& c : cases) {
     CalculationInputs in;
