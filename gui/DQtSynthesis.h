@@ -93,7 +93,7 @@ class DQtSynthesis : public QDialog {
   void fillPlotData();
   plot::GlassFilter plotFilter() const;
   void drawAllGlasses(plot::GlassPlotView& view, const plot::StatusSeries& series,
-                      const plot::PlotRanges& ranges);
+                      const plot::PlotRanges& ranges, bool byCost = false);
   void drawChosenGlasses(plot::GlassPlotView& view, const plot::PlotDescription& d,
                          const plot::GlassSeries& chosen, const plot::PlotRanges& ranges);
   void addNormalLine(plot::GlassPlotView& view, const plot::PlotDescription& d,

@@ -111,8 +111,8 @@ void DQtSynthesis::setupPlots() {
     }
   }
   const std::initializer_list<QCheckBox*> switches = {
-      ui->m_CB_Draw_All_Glasses, ui->m_CB_Draw_Mark_Glasses, ui->m_CB_Line2, ui->m_CB_Line0,
-      ui->m_CB_filter_n,         ui->m_CB_filter_abbe};
+      ui->m_CB_Draw_All_Glasses, ui->m_CB_Draw_Mark_Glasses, ui->m_CB_Line2,     ui->m_CB_Line0,
+      ui->m_CB_filter_n,         ui->m_CB_filter_abbe,       ui->m_CB_CostColour};
   for (QCheckBox* box : switches) {
     connect(box, &QCheckBox::toggled, this, &DQtSynthesis::redrawPlots);
   }
@@ -232,7 +232,9 @@ void DQtSynthesis::OnDrawNomo_All(int temp, int /*Status*/, bool ch_all, bool ch
   if (bAuto) plot::robustRange(series.accepted, chosen.points, ranges);
   view->setRanges(ranges, d.reversedX);
   addNormalLine(*view, d, ranges);
-  if (ch_all) drawAllGlasses(*view, series, ranges);
+  if (ch_all) {
+    drawAllGlasses(*view, series, ranges, d.kind == plot::Abbe && ui->m_CB_CostColour->isChecked());
+  }
   if (!chosen.points.empty()) drawChosenGlasses(*view, d, chosen, ranges);
   view->replot();
   XMin_p = ranges.xMin;
@@ -242,20 +244,27 @@ void DQtSynthesis::OnDrawNomo_All(int temp, int /*Status*/, bool ch_all, bool ch
 }
 
 void DQtSynthesis::drawAllGlasses(GlassPlotView& view, const plot::StatusSeries& series,
-                                  const PlotRanges& ranges) {
+                                  const PlotRanges& ranges, bool byCost) {
   // Glasses beyond the ranges sit on the border as markers, still with their tooltips.
   const auto switches = statusSwitches();
   plot::GlassSeries outside;
+  plot::GlassSeries inside;
   for (std::size_t s = 0; s < series.byStatus.size(); ++s) {
     if (!switches[s]->isChecked()) continue;
     plot::BorderSplit split = plot::splitAtBorder(series.byStatus[s], ranges);
-    view.addSeries(split.inside, statusColours()[s]);
+    if (!byCost) view.addSeries(split.inside, statusColours()[s]);
+    for (std::size_t i = 0; byCost && i < split.inside.points.size(); ++i) {
+      inside.points.push_back(split.inside.points[i]);
+      inside.names.push_back(split.inside.names[i]);
+      inside.tooltips.push_back(split.inside.tooltips[i]);
+    }
     for (std::size_t i = 0; i < split.border.points.size(); ++i) {
       outside.points.push_back(split.border.points[i]);
       outside.names.push_back(split.border.names[i]);
       outside.tooltips.push_back(split.border.tooltips[i]);
     }
   }
+  if (byCost) view.addCostSeries(plot::costSeries(m_plotData, inside));
   view.addBorderMarkers(outside, kBorderColour);
 }
 

@@ -6,6 +6,7 @@
 #include <limits>
 #include <stdexcept>
 #include <tuple>
+#include <unordered_map>
 
 #include "synthesis/glass_partial_dispersion.h"
 
@@ -284,6 +285,47 @@ std::string glassTooltip(const GlassPlotData& data, std::size_t g) {
   text += "\nстатус: " + std::string(statusText(data.statuses[g]));
   if (g < data.makerData.size()) text += "\n" + data.makerData[g];
   return text;
+}
+
+}  // namespace plot
+
+namespace plot {
+
+const std::array<double, kCostBinCount - 1>& costBinBounds() {
+  static const std::array<double, kCostBinCount - 1> bounds = {1.0, 2.0, 4.0, 8.0};
+  return bounds;
+}
+
+std::optional<std::size_t> costBin(double cost) {
+  if (!std::isfinite(cost) || cost < 0.0) return std::nullopt;
+  const auto& bounds = costBinBounds();
+  return static_cast<std::size_t>(std::lower_bound(bounds.begin(), bounds.end(), cost) -
+                                  bounds.begin());
+}
+
+unsigned costColour(std::optional<std::size_t> bin) {
+  static const std::array<unsigned, kCostBinCount> colours = {0x1a9850, 0x91cf60, 0xfdae61,
+                                                              0xf46d43, 0xd73027};
+  if (!bin || *bin >= colours.size()) return 0xa0a0a0;
+  return colours[*bin];
+}
+
+CostSeries costSeries(const GlassPlotData& data, const GlassSeries& series) {
+  // The tooltip names the glass with its catalog, so equal names of two makers stay apart.
+  std::unordered_map<std::string, double> costOf;
+  for (std::size_t g = 0; g < data.tooltips.size() && g < data.costs.size(); ++g) {
+    costOf.emplace(data.tooltips[g], data.costs[g]);
+  }
+  CostSeries sorted;
+  for (std::size_t i = 0; i < series.points.size(); ++i) {
+    const auto it = costOf.find(series.tooltips[i]);
+    const auto bin = costBin(it == costOf.end() ? std::nan("") : it->second);
+    GlassSeries& target = bin ? sorted.byBin[*bin] : sorted.unknown;
+    target.points.push_back(series.points[i]);
+    target.names.push_back(series.names[i]);
+    target.tooltips.push_back(series.tooltips[i]);
+  }
+  return sorted;
 }
 
 }  // namespace plot

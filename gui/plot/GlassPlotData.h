@@ -120,6 +120,28 @@ struct BorderSplit {
 /// Splits `series` at `ranges` (in either order of min and max); points not finite are dropped.
 BorderSplit splitAtBorder(const GlassSeries& series, const PlotRanges& ranges);
 
+/// Number of relative-cost bins of the Abbe diagram's cost colouring.
+inline constexpr std::size_t kCostBinCount = 5;
+
+/// Returns the upper bounds of the cost bins (the last bin is open): makers price relative to
+/// their common crown (cost 1), and costs spread over a factor of a few tens, so bins double.
+const std::array<double, kCostBinCount - 1>& costBinBounds();
+
+/// Returns the cost bin of relative cost `cost` (0 cheapest), or none when it is not known.
+std::optional<std::size_t> costBin(double cost);
+
+/// Returns the colour of cost bin `bin` as 0xRRGGBB, green (cheap) to red (dear); grey for none.
+unsigned costColour(std::optional<std::size_t> bin);
+
+/// Points of one plot sorted by relative cost: one series per bin and one for unknown cost.
+struct CostSeries {
+  std::array<GlassSeries, kCostBinCount> byBin;
+  GlassSeries unknown;
+};
+
+/// Sorts the points of `series` by the relative cost of the glass each names in `data`.
+CostSeries costSeries(const GlassPlotData& data, const GlassSeries& series);
+
 /// Returns the first glass named `name`, if any.
 std::optional<std::size_t> findGlass(const GlassPlotData& data, const std::string& name);
 

@@ -152,6 +152,26 @@ void GlassPlotView::addSeries(const GlassSeries& series, const QColor& colour, b
   }
 }
 
+void GlassPlotView::addCostSeries(const CostSeries& series) {
+  const auto& bounds = costBinBounds();
+  for (std::size_t bin = 0; bin <= series.byBin.size(); ++bin) {
+    const bool known = bin < series.byBin.size();
+    const GlassSeries& points = known ? series.byBin[bin] : series.unknown;
+    const QColor colour(QRgb(costColour(known ? std::optional<std::size_t>(bin) : std::nullopt)));
+    addSeries(points, colour);
+    QString name = tr("без цены");
+    if (known && bin == 0) name = tr("стоимость ≤ %1").arg(bounds[0]);
+    if (known && bin > 0 && bin < bounds.size()) {
+      name = QStringLiteral("%1–%2").arg(bounds[bin - 1]).arg(bounds[bin]);
+    }
+    if (known && bin == bounds.size()) name = QStringLiteral("> %1").arg(bounds.back());
+    m_plot->graph(m_plot->graphCount() - 1)->setName(name);
+  }
+  // The legend stays in the corner inside the axes, where the map of glasses is sparse.
+  m_plot->legend->setFont(QFont(m_plot->font().family(), kLegendPointSize));
+  m_plot->legend->setVisible(true);
+}
+
 void GlassPlotView::addBorderMarkers(const GlassSeries& series, const QColor& colour) {
   if (series.points.empty()) return;
   QCPGraph* graph = m_plot->addGraph();
@@ -302,6 +322,10 @@ void GlassPlotView::setTitle(const QString& title) {
 }
 
 void GlassPlotView::replot() {
+  // Only named graphs explain something in the legend; glass series and lines speak for themselves.
+  for (int i = 0; i < m_plot->graphCount(); ++i) {
+    if (m_plot->graph(i)->name().isEmpty()) m_plot->graph(i)->removeFromLegend();
+  }
   m_plot->replot();
 }
 

@@ -42,6 +42,9 @@ class GlassPlotView : public QObject {
   /// Adds the points as filled discs of size 10 in `colour`. Their names are placed at each
   /// replot where they cover no name placed before; `always` names go first and are always shown.
   void addSeries(const GlassSeries& series, const QColor& colour, bool always = false);
+  /// Adds the points coloured by relative-cost bin, grey without a cost, with the bins in the
+  /// legend.
+  void addCostSeries(const CostSeries& series);
   /// Adds points that lie beyond the ranges, drawn on the border as open triangles; they carry
   /// a tooltip but no name.
   void addBorderMarkers(const GlassSeries& series, const QColor& colour);

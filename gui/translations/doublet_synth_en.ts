@@ -498,6 +498,14 @@ spectrum [mm]</translation>
         <translation>Lines from 0</translation>
     </message>
     <message>
+        <source>цвет по стоимости</source>
+        <translation>colour by cost</translation>
+    </message>
+    <message>
+        <source>Окрашивает стекла диаграммы Аббе по относительной стоимости; стекла без цены серые</source>
+        <translation>Colours the glasses of the Abbe diagram by relative cost; glasses without a cost are grey</translation>
+    </message>
+    <message>
         <source>color: rgb(50,200,20)</source>
         <translation type="unfinished" />
     </message>
@@ -751,6 +759,14 @@ spectrum [mm]</translation>
     <message>
         <source>Не удалось сохранить файл %1</source>
         <translation>Could not save the file %1</translation>
+    </message>
+    <message>
+        <source>без цены</source>
+        <translation>no cost</translation>
+    </message>
+    <message>
+        <source>стоимость ≤ %1</source>
+        <translation>cost ≤ %1</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <string>
 
 #include "gui/plot/GlassPlotData.h"
@@ -134,6 +135,28 @@ TEST(PlotData, ConstructionLinesChosenGlassesAndNormalLine) {
   EXPECT_EQ(data.names[reference->first], "K7");
   EXPECT_EQ(data.names[reference->second], "F2");
   EXPECT_FALSE(normalLineGlasses(dataOf({1.5}, {50}, {1e-6}, {0})));
+}
+
+TEST(PlotData, CostColoursRunFromCheapToDearAndGreyWithoutCost) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const struct {
+    double cost;
+    std::optional<std::size_t> bin;
+  } cases[] = {
+      {nan, std::nullopt}, {-1.0, std::nullopt}, {0.5, 0}, {1.0, 0}, {1.5, 1}, {8.0, 3}, {30.0, 4}};
+  for (const auto& c : cases) EXPECT_EQ(plot::costBin(c.cost), c.bin) << c.cost;
+  EXPECT_EQ(plot::costColour(std::nullopt), 0xa0a0a0u);
+  EXPECT_NE(plot::costColour(0), plot::costColour(plot::kCostBinCount - 1));
+
+  plot::GlassPlotData data;
+  data.tooltips = {"A", "B", "C"};
+  data.costs = {0.8, nan, 12.0};
+  const plot::GlassSeries series{
+      {{1, 1}, {2, 2}, {3, 3}, {4, 4}}, {"a", "b", "c", "d"}, {"A", "B", "C", "D"}};
+  const plot::CostSeries sorted = plot::costSeries(data, series);
+  EXPECT_EQ(sorted.byBin.front().names, std::vector<std::string>{"a"});
+  EXPECT_EQ(sorted.byBin.back().names, std::vector<std::string>{"c"});
+  EXPECT_EQ(sorted.unknown.names, (std::vector<std::string>{"b", "d"}));
 }
 
 TEST(PlotData, RayFansFromTheTransverseTables) {

@@ -105,6 +105,13 @@ void TestPlotsWindow::abbeDiagramOfTheFilteredGlassesThenEveryPlot() {
   QCOMPARE(child<QLineEdit>(w, "m_LE_minx_Abbe")->text(),
            QStringLiteral("%1").arg(expected.xMin, 0, 'g', 6));
   QVERIFY(qAbs(abbe.ranges().xMin - expected.xMin) < 1e-9);
+  // Colour by cost, at once: five cost bins and one grey series instead of the status series.
+  check(w, "m_CB_CostColour", true);
+  QCOMPARE(abbe.graphCount(), outside > 0 ? 7 : 6);
+  QCOMPARE(std::size_t(abbe.namedPointCount()), inside);
+  QCOMPARE(abbe.graphName(5), QStringLiteral("без цены"));
+  check(w, "m_CB_CostColour", false);
+  QCOMPARE(abbe.graphCount(), outside > 0 ? 3 : 2);
 
   const int shown = abbe.itemCount();
   auto* plotWidget = child<QWidget>(w, "m_Graph_Abbe");
