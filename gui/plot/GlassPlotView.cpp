@@ -167,8 +167,12 @@ void GlassPlotView::addCostSeries(const CostSeries& series) {
     if (known && bin == bounds.size()) name = QStringLiteral("> %1").arg(bounds.back());
     m_plot->graph(m_plot->graphCount() - 1)->setName(name);
   }
-  // The legend stays in the corner inside the axes, where the map of glasses is sparse.
+  // The legend sits in the corner of high index and high ν, where the map of glasses is sparse,
+  // in two rows to cover little of it.
+  m_plot->axisRect()->insetLayout()->setInsetAlignment(0, Qt::AlignTop | Qt::AlignLeft);
   m_plot->legend->setFont(QFont(m_plot->font().family(), kLegendPointSize));
+  m_plot->legend->setFillOrder(QCPLayoutGrid::foColumnsFirst);
+  m_plot->legend->setWrap(3);
   m_plot->legend->setVisible(true);
 }
 
