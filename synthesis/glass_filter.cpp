@@ -101,7 +101,9 @@ std::optional<std::string> givenGlassProblem(const FilterOutcome& o, const std::
 std::string countLines(const std::vector<FilterStepCount>& counts) {
   std::string lines;
   for (const FilterStepCount& c : counts) {
-    lines += "\n" + filterCountLine(c);
+    // Appended, not prefixed: g++ 12 at -O3 warns falsely (-Wrestrict) on "literal" + temporary.
+    lines += '\n';
+    lines += filterCountLine(c);
     if (c.left < 2) break;
   }
   return lines;
