@@ -33,7 +33,7 @@ GlassPlotData dataOf(std::vector<double> n, std::vector<double> nu, std::vector<
   d.thermoOptical = std::move(v);
   d.statuses = std::move(statuses);
   for (std::size_t g = 0; g < d.indices.size(); ++g) {
-    d.names.push_back("G" + std::to_string(g));
+    d.names.push_back(std::string("G").append(std::to_string(g)));
     d.partialDispersions.push_back(0.55);
     d.catalogs.emplace_back();
     d.tooltips.push_back(d.names.back());

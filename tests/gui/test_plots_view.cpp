@@ -56,7 +56,7 @@ TEST(PlotView, SeriesRangesTooltipsExportAndClear) {
   GlassSeries crowd;
   for (int i = 0; i < 50; ++i) {
     crowd.points.push_back({5 + 0.01 * i, 5});
-    crowd.names.push_back("G" + std::to_string(i));
+    crowd.names.push_back(std::string("G").append(std::to_string(i)));
     crowd.tooltips.push_back("");
   }
   view->addSeries(crowd, Qt::black);
