@@ -264,6 +264,8 @@ bool GlassPlotView::placeLabel(std::size_t index, const QRect& area,
 
 void GlassPlotView::addLine(const std::vector<PlotPoint>& points, const QPen& pen) {
   QCPGraph* graph = m_plot->addGraph();
+  graph->setName(
+      QString());  // not QCustomPlot's "Graph N": an unnamed line stays out of the legend
   graph->setData(xsOf(points), ysOf(points));
   graph->setPen(pen);
   graph->setLineStyle(QCPGraph::lsLine);
