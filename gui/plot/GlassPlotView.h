@@ -48,9 +48,10 @@ class GlassPlotView : public QObject {
   /// Adds points that lie beyond the ranges, drawn on the border as open triangles; they carry
   /// a tooltip but no name.
   void addBorderMarkers(const GlassSeries& series, const QColor& colour);
-  /// Places names only where they cover none placed before (true, the default), or draws every
-  /// name beside its point (false, the plain way, kept to measure what placement saves).
-  void setLabelPlacement(bool nonOverlapping) { m_placeLabels = nonOverlapping; }
+  /// Draws the plain way (true): every name beside its point and every disc rasterised, as the
+  /// window once did; kept to measure what placed names and stamped discs save. The default
+  /// (false) places names only where they cover none placed before and stamps the discs.
+  void setPlainDrawing(bool plain) { m_placeLabels = !plain; }
   /// Adds a connected line through `points` without point symbols.
   void addLine(const std::vector<PlotPoint>& points, const QPen& pen);
   /// Sets the tick labels to a small font, for plots a few hundred pixels wide.
