@@ -1,6 +1,7 @@
 #include "tests/support/TestSupport.h"
 
 #include <fstream>
+#include <iterator>
 #include <numbers>
 #include <stdexcept>
 
@@ -69,6 +70,11 @@ std::vector<std::string> fileLines(const std::string& path) {
   return lines;
 }
 
+std::string fileBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
 int buildSystem(int surfaces) {
   if (int s = ZELT_System_Create_Base()) return s;
   for (int i = 0; i < surfaces; ++i) {
@@ -108,6 +114,59 @@ void readCatalogOnce(const std::string& file) {
     if (f == file) return;
   requireOk(ZELT_System_Read_Catalog((kCatalogs + file).c_str()));
   read.push_back(file);
+}
+
+void buildSinglet(const Singlet& s) {
+  const int lens = s.leadingPlane ? 2 : 1;
+  requireOk(buildSystem(lens + 1));
+  if (s.leadingPlane) requireOk(ZELT_Surface_Set_Thickness(1, 10.0));
+  requireOk(ZELT_Surface_Set_Curvature(lens, 1.0 / Singlet::kRadius));
+  requireOk(ZELT_Surface_Set_Thickness(lens, Singlet::kThickness));
+  requireOk(ZELT_Surface_Set_And_Create_Glass(lens, "GLASS", s.indices));
+  requireOk(ZELT_Source_Set_Wavelength(0, s.waves[0]));
+  for (std::size_t i = 1; i < s.waves.size(); ++i)
+    requireOk(ZELT_Source_Append_Wave(s.waves[i], 1));
+  requireOk(ZELT_Object_Set_Type(false));
+  requireOk(ZELT_Object_Set_Size(s.field));
+  requireOk(ZELT_Image_Set_Type(true));
+  requireOk(ZELT_Image_Set_Distance_Type(true));
+  requireOk(ZELT_Stop_Set_Surface_Num(lens));
+  requireOk(ZELT_Stop_Set(s.pupilRadius, 'p'));
+}
+
+void buildParaboloid(double focal, double pupilRadius) {
+  const std::string path = tempPath("paraboloid.zmx");
+  writeBytes(path,
+             "VERS 120928 15 30221\nMODE SEQ\nNAME PARABOLOID\nUNIT MM X W X CM MR CPMM\n"
+             "ENPD 20\nWAVM 1 5.5E-1 1\nWAVM 2 4.5E-1 1\nWAVM 3 6.5E-1 1\nPWAV 1\n"
+             "SURF 0\n  TYPE STANDARD\n  CURV 0.0 0 0 0 0 \"\"\n  DISZ INFINITY\n"
+             "SURF 1\n  STOP\n  TYPE STANDARD\n  CURV 0.0 0 0 0 0 \"\"\n  GLAS MIRROR\n"
+             "  DISZ -100\nSURF 2\n  TYPE STANDARD\n  CURV 0.0 0 0 0 0 \"\"\n  DISZ 0\n");
+  requireOk(ZELT_System_Read_Zmx_File(path.c_str()));
+  bool mirror = false;
+  requireOk(ZELT_Surface_Is_Mirror(1, &mirror));
+  if (!mirror) throw std::runtime_error("the paraboloid's surface does not reflect");
+  requireOk(ZELT_Surface_Set_Curvature(1, -0.5 / focal));
+  requireOk(ZELT_Surface_Set_Conic(1, 1.0));
+  requireOk(ZELT_Surface_Set_Thickness(1, -focal));
+  requireOk(ZELT_Object_Set_Type(false));
+  requireOk(ZELT_Object_Set_Size(0.01));
+  requireOk(ZELT_Image_Set_Type(true));
+  requireOk(ZELT_Image_Set_Distance_Type(true));
+  requireOk(ZELT_Image_Set_S_(0.0));
+  requireOk(ZELT_Stop_Set(pupilRadius, 'p'));
+}
+
+int traceRay(double fy, double px, double py, int w, Ray& r) {
+  return ZELT_Ray_Trace(0, fy, px, py, w, &r.x, &r.y, &r.z, &r.X, &r.Y, &r.Z, &r.L, &r.code,
+                        &r.node);
+}
+
+Ray tracedRay(double fy, double px, double py, int w) {
+  Ray r;
+  requireOk(traceRay(fy, px, py, w, r));
+  if (r.code != 0) throw std::runtime_error("ray lost with code " + std::to_string(r.code));
+  return r;
 }
 
 int surfaceCount() {

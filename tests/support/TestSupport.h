@@ -7,6 +7,7 @@
 #include <fstream>
 #include <numbers>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,20 @@ void writeBytes(const std::string& path, const std::string& text);
 
 /// Returns the lines of the file at `path`.
 std::vector<std::string> fileLines(const std::string& path);
+
+/// Returns the bytes of the file at `path`, empty when it cannot be read.
+std::string fileBytes(const std::string& path);
+
+/// Returns the message `call` throws as std::runtime_error, or "(nothing thrown)".
+template <typename Call>
+std::string thrownMessage(Call&& call) {
+  try {
+    call();
+  } catch (const std::runtime_error& e) {
+    return e.what();
+  }
+  return "(nothing thrown)";
+}
 
 /// Builds a base system with `surfaces` plane surfaces; returns 0 or the first failing status.
 int buildSystem(int surfaces);
@@ -73,6 +88,37 @@ std::string glassOf(int i);
 
 /// Reads the catalog at tests/data/catalogs/<file> into the library once per process.
 void readCatalogOnce(const std::string& file);
+
+/// A plano-convex singlet (R 51.5 mm, 5 mm thick), convex side to an object at infinity, stop
+/// on the lens, image on the paraxial focus; `indices` one per wavelength of `waves`.
+struct Singlet {
+  static constexpr double kRadius = 51.5, kThickness = 5.0;
+  double pupilRadius = 10.0;
+  std::vector<double> waves{0.5876, 0.4861, 0.6563};
+  std::vector<double> indices{1.5168, 1.5224, 1.5143};
+  double field = 0.05;        // object field angle, radians
+  bool leadingPlane = false;  // a plane in air 10 mm in front of the lens
+};
+
+/// Makes `s` the library's current system, paraxial calculation not yet run.
+void buildSinglet(const Singlet& s);
+
+/// Makes a paraboloid mirror of focal length `focal` the current system, read from a lens file
+/// as only a file makes a surface reflect; stop on the mirror, image on the paraxial focus.
+void buildParaboloid(double focal, double pupilRadius);
+
+/// A ray on the image plane: point, direction cosines, optical path and how the trace ended.
+struct Ray {
+  double x = -7, y = -7, z = -7, X = -7, Y = -7, Z = -7, L = -7;
+  int code = -1, node = -1;
+};
+
+/// Traces the ray of relative field `fy` through pupil point (`px`, `py`) at wavelength `w`
+/// into `r`; returns the library's status.
+int traceRay(double fy, double px, double py, int w, Ray& r);
+
+/// Returns that ray; a failing status or a lost ray throws.
+Ray tracedRay(double fy, double px, double py, int w);
 
 }  // namespace zelt_test
 

@@ -39,59 +39,12 @@ Row wave(int w, int field) {
   return row;
 }
 
-// Plano-convex singlet, convex side to an object at infinity, stop on the first surface, image on
-// the paraxial focus; `indices` one per wavelength of `waves`.
-// With `leadingPlane` a plane in air stands 10 mm in front of the lens.
-const std::vector<double> kWaves{0.5876, 0.4861, 0.6563};
-const std::vector<double> kBk7{1.5168, 1.5224, 1.5143};
-constexpr double kRadius = 51.5, kThickness = 5.0;
-
-void buildSinglet(double pupilRadius, const std::vector<double>& waves = kWaves,
-                  const std::vector<double>& indices = kBk7, bool leadingPlane = false) {
-  const int lens = leadingPlane ? 2 : 1;
-  EXPECT_OK(ZELT_System_Create_Base());
-  for (int i = 0; i < lens + 1; ++i) EXPECT_OK(ZELT_System_Append_Surface());
-  if (leadingPlane) EXPECT_OK(ZELT_Surface_Set_Thickness(1, 10.0));
-  EXPECT_OK(ZELT_Surface_Set_Curvature(lens, 1.0 / kRadius));
-  EXPECT_OK(ZELT_Surface_Set_Thickness(lens, kThickness));
-  EXPECT_OK(ZELT_Surface_Set_And_Create_Glass(lens, "GLASS", indices));
-  EXPECT_OK(ZELT_Source_Set_Wavelength(0, waves[0]));
-  for (std::size_t i = 1; i < waves.size(); ++i) EXPECT_OK(ZELT_Source_Append_Wave(waves[i], 1));
-  EXPECT_OK(ZELT_Object_Set_Type(false));
-  EXPECT_OK(ZELT_Object_Set_Size(0.05));
-  EXPECT_OK(ZELT_Image_Set_Type(true));
-  EXPECT_OK(ZELT_Image_Set_Distance_Type(true));
-  EXPECT_OK(ZELT_Stop_Set_Surface_Num(lens));
-  EXPECT_OK(ZELT_Stop_Set(pupilRadius, 'p'));
-}
-
-// A paraboloid mirror, read from a lens file because only such a file makes a surface reflect.
-void buildParaboloid(double focal, double pupilRadius) {
-  const std::string path = zelt_test::tempPath("paraboloid.zmx");
-  zelt_test::writeBytes(
-      path,
-      "VERS 120928 15 30221\nMODE SEQ\nNAME PARABOLOID\nUNIT MM X W X CM MR CPMM\n"
-      "ENPD 20\nWAVM 1 5.5E-1 1\nWAVM 2 4.5E-1 1\nWAVM 3 6.5E-1 1\nPWAV 1\n"
-      "SURF 0\n  TYPE STANDARD\n  CURV 0.0 0 0 0 0 \"\"\n  DISZ INFINITY\n"
-      "SURF 1\n  STOP\n  TYPE STANDARD\n  CURV 0.0 0 0 0 0 \"\"\n  GLAS MIRROR\n  DISZ -100\n"
-      "SURF 2\n  TYPE STANDARD\n  CURV 0.0 0 0 0 0 \"\"\n  DISZ 0\n");
-  EXPECT_OK(ZELT_System_Read_Zmx_File(path.c_str()));
-  bool mirror = false;
-  EXPECT_OK(ZELT_Surface_Is_Mirror(1, &mirror));
-  ASSERT_TRUE(mirror);
-  EXPECT_OK(ZELT_Surface_Set_Curvature(1, -0.5 / focal));
-  EXPECT_OK(ZELT_Surface_Set_Conic(1, 1.0));
-  EXPECT_OK(ZELT_Surface_Set_Thickness(1, -focal));
-  EXPECT_OK(ZELT_Object_Set_Type(false));
-  EXPECT_OK(ZELT_Object_Set_Size(0.01));
-  EXPECT_OK(ZELT_Image_Set_Type(true));
-  EXPECT_OK(ZELT_Image_Set_Distance_Type(true));
-  EXPECT_OK(ZELT_Image_Set_S_(0.0));
-  EXPECT_OK(ZELT_Stop_Set(pupilRadius, 'p'));
-}
+using zelt_test::buildSinglet;
+using zelt_test::Singlet;
+using zelt_test::tracedRay;
 
 TEST(Aberration, ParaboloidMirrorFocusesTheAxialBeamPerfectly) {
-  buildParaboloid(200.0, 40.0);
+  zelt_test::buildParaboloid(200.0, 40.0);
   calculate();
   for (int w = 0; w < 3; ++w) {
     const std::vector<double> t = transverse(w, 0), la = longitudinal(w), wv = wave(w, 0);
@@ -105,22 +58,9 @@ TEST(Aberration, ParaboloidMirrorFocusesTheAxialBeamPerfectly) {
   }
 }
 
-struct Traced {
-  double x = 0, y = 0, z = 0, X = 0, Y = 0, Z = 0, L = 0;
-  int code = -1, node = -1;
-};
-
-Traced trace(double fy, double py, int w) {
-  Traced r;
-  EXPECT_OK(
-      ZELT_Ray_Trace(0, fy, 0, py, w, &r.x, &r.y, &r.z, &r.X, &r.Y, &r.Z, &r.L, &r.code, &r.node));
-  EXPECT_EQ(r.code, 0);
-  return r;
-}
-
 // The axial beam is symmetric at every wavelength; the tables agree with single traced rays.
 TEST(Aberration, AxialSymmetryAndSingleTracedRays) {
-  buildSinglet(10.0);
+  buildSinglet({});
   calculate();
   EXPECT_NEAR(transverse(0, 0)[4], 0.0, 1e-15);
   for (int w = 0; w < 3; ++w) {
@@ -137,10 +77,10 @@ TEST(Aberration, AxialSymmetryAndSingleTracedRays) {
   for (int field : {0, 2, 4}) {
     // Field points sit evenly in the tangent of the field angle, i.e. in image height.
     const double f = std::atan(std::sqrt(field / 4.0) * std::tan(omega)) / omega;
-    const double chiefY = trace(f, 0, 0).y;
+    const double chiefY = tracedRay(f, 0, 0, 0).y;
     const std::vector<double> t = transverse(0, field);
     for (int k = 0; k < 9; ++k) {
-      const Traced ray = trace(f, kPupil[k], 0);
+      const zelt_test::Ray ray = tracedRay(f, 0, kPupil[k], 0);
       EXPECT_NEAR(t[k], ray.y - chiefY, 1e-12) << field << " " << k;
       if (field == 0 && k != 4) {
         EXPECT_NEAR(longitudinal(0)[k], t[k] * ray.Z / ray.Y, 1e-9);
@@ -164,8 +104,8 @@ double exactCrossingFromFocus(double R, double d, double n, double h) {
 }
 
 TEST(Aberration, RimLongitudinalValueMatchesTheExactAxisCrossing) {
-  const double R = kRadius, d = kThickness, n = 1.5168, r = 10.0;
-  buildSinglet(r, {0.5876}, {n});
+  const double R = Singlet::kRadius, d = Singlet::kThickness, n = 1.5168, r = 10.0;
+  buildSinglet({.pupilRadius = r, .waves = {0.5876}, .indices = {n}});
   calculate();
   const std::vector<double> la = longitudinal(0);
   // The value is the distance from the crossing forward to the image plane.
@@ -175,7 +115,7 @@ TEST(Aberration, RimLongitudinalValueMatchesTheExactAxisCrossing) {
 }
 
 TEST(Aberration, SmallAperturesScaleAsThirdOrderTheory) {
-  buildSinglet(0.5, {0.5876}, {1.5168});
+  buildSinglet({.pupilRadius = 0.5, .waves = {0.5876}, .indices = {1.5168}});
   calculate();
   const std::vector<double> la = longitudinal(0), t = transverse(0, 0);
   for (int k : {1, 2, 3}) {
@@ -195,7 +135,7 @@ TEST(Aberration, SmallAperturesScaleAsThirdOrderTheory) {
 TEST(Aberration, PlaneInAirInFrontOfTheLensChangesNothing) {
   std::vector<Row> tables[2];
   for (bool leadingPlane : {false, true}) {
-    buildSinglet(10.0, kWaves, kBk7, leadingPlane);
+    buildSinglet({.leadingPlane = leadingPlane});
     calculate();
     for (int field : {0, 4}) tables[leadingPlane].push_back(wave(0, field));
     tables[leadingPlane].push_back(transverse(0, 4));
@@ -212,13 +152,13 @@ TEST(Aberration, RefusesWhatItCannotComputeWithClearMessages) {
   EXPECT_OK(zelt_test::buildSystem(1));
   EXPECT_MESSAGE(ZELT_Calc_Aberration(), "no aperture stop");
 
-  buildSinglet(10.0);
+  buildSinglet({});
   EXPECT_MESSAGE(ZELT_Calc_Aberration(), "run the paraxial calculation");
   EXPECT_OK(ZELT_Calc_Paraxial());
   EXPECT_OK(ZELT_Source_Append_Wave(0.7, 1));
   EXPECT_MESSAGE(ZELT_Calc_Aberration(), "paraxial");
 
-  buildSinglet(10.0);
+  buildSinglet({});
   EXPECT_OK(ZELT_Image_Set_Type(false));
   EXPECT_OK(ZELT_Calc_Paraxial());
   EXPECT_MESSAGE(ZELT_Calc_Aberration(), "afocal");
@@ -227,13 +167,13 @@ TEST(Aberration, RefusesWhatItCannotComputeWithClearMessages) {
   EXPECT_EQ(row, std::vector<double>{7.0});
 
   // An aperture wider than the sphere: the rim ray misses, its message is the status.
-  buildSinglet(60.0);
+  buildSinglet({.pupilRadius = 60.0});
   EXPECT_OK(ZELT_Calc_Paraxial());
   EXPECT_EQ(errorText(ZELT_Calc_Aberration()), "Missing On Surface");
   EXPECT_NE(ZELT_Aberration_Get_Transverse_Aberration(0, 0, row), 0);
 
   // Out-of-range indices; with the main wavelength the longest, only it is computed.
-  buildSinglet(10.0, {0.6563, 0.4861, 0.5876}, {1.5143, 1.5224, 1.5168});
+  buildSinglet({.waves = {0.6563, 0.4861, 0.5876}, .indices = {1.5143, 1.5224, 1.5168}});
   calculate();
   EXPECT_EQ(wave(0, 4).size(), 9u);
   EXPECT_NE(ZELT_Aberration_Get_Transverse_Aberration(3, 0, row), 0);

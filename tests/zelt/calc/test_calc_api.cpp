@@ -139,15 +139,8 @@ void buildLikeSynthesis(const ReferenceLens& lens, const std::vector<std::vector
   EXPECT_OK(ZELT_Calc_Paraxial());
 }
 
-struct Ray {
-  double x = -7, y = -7, z = -7, X = -7, Y = -7, Z = -7, L = -7;
-  int code = -1, node = -1;
-};
-
-int trace(double fy, double px, double py, int w, Ray& r) {
-  return ZELT_Ray_Trace(0, fy, px, py, w, &r.x, &r.y, &r.z, &r.X, &r.Y, &r.Z, &r.L, &r.code,
-                        &r.node);
-}
+using zelt_test::Ray;
+using zelt_test::traceRay;
 
 class SynthesisDoublet : public ::testing::Test {
  protected:
@@ -163,7 +156,7 @@ class SynthesisDoublet : public ::testing::Test {
 
 TEST_F(SynthesisDoublet, ImagePlaneSitsAtTheParaxialFocus) {
   Ray r;
-  EXPECT_OK(trace(0, 0, 1e-8, 0, r));
+  EXPECT_OK(traceRay(0, 0, 1e-8, 0, r));
   EXPECT_EQ(r.code, 0);
   EXPECT_NEAR(r.z - r.y * r.Z / r.Y, 0.0, 1e-6);  // longitudinal aberration of the axial zone
   EXPECT_NEAR(r.y + r.z * r.Y / r.Z, 0.0, 1e-12);
@@ -172,7 +165,7 @@ TEST_F(SynthesisDoublet, ImagePlaneSitsAtTheParaxialFocus) {
   EXPECT_NEAR(f, lens_.efl, 0.1);
   for (double rho : {0.5, std::sqrt(0.5), std::sqrt(0.75), 1.0}) {
     for (int w = 0; w < 3; ++w) {
-      EXPECT_OK(trace(0, 0, rho, w, r));
+      EXPECT_OK(traceRay(0, 0, rho, w, r));
       EXPECT_EQ(r.code, 0);
       EXPECT_LT(std::fabs(r.z - r.y * r.Z / r.Y), 1.0) << rho << " " << w;  // an achromat
     }
@@ -181,9 +174,9 @@ TEST_F(SynthesisDoublet, ImagePlaneSitsAtTheParaxialFocus) {
 
 TEST_F(SynthesisDoublet, ComaRaysReachTheImageAtTheFieldHeight) {
   Ray chief, upper, lower;
-  EXPECT_OK(trace(1, 0, 0, 0, chief));
-  EXPECT_OK(trace(1, 0, 1, 0, upper));
-  EXPECT_OK(trace(1, 0, -1, 0, lower));
+  EXPECT_OK(traceRay(1, 0, 0, 0, chief));
+  EXPECT_OK(traceRay(1, 0, 1, 0, upper));
+  EXPECT_OK(traceRay(1, 0, -1, 0, lower));
   EXPECT_EQ(chief.code + upper.code + lower.code, 0);
   EXPECT_NEAR(chief.y, lens_.efl * std::tan(Synthesis().fieldDegrees * std::numbers::pi / 180.0),
               0.01);
@@ -192,7 +185,7 @@ TEST_F(SynthesisDoublet, ComaRaysReachTheImageAtTheFieldHeight) {
 
 TEST_F(SynthesisDoublet, AxialRayStaysOnAxisAndItsPathIsSumOfIndexTimesThickness) {
   Ray r;
-  EXPECT_OK(trace(0, 0, 0, 0, r));
+  EXPECT_OK(traceRay(0, 0, 0, 0, r));
   EXPECT_EQ(r.x, 0.0);
   EXPECT_EQ(r.y, 0.0);
   EXPECT_EQ(r.z, 0.0);
@@ -228,16 +221,16 @@ TEST_F(SynthesisDoublet, SnellsLawHoldsAtEveryRefractionOfASkewRay) {
 TEST_F(SynthesisDoublet, TracesNeedACurrentParaxialCalculation) {
   EXPECT_OK(ZELT_Source_Set_Wavelength(2, 0.7));
   Ray r;
-  const int status = trace(0, 0, 0.5, 0, r);
+  const int status = traceRay(0, 0, 0.5, 0, r);
   EXPECT_NE(status, 0);
   EXPECT_NE(errorText(status).find("paraxial"), std::string::npos) << errorText(status);
   EXPECT_EQ(r.x, -7);
   EXPECT_OK(ZELT_Calc_Paraxial());
-  EXPECT_OK(trace(0, 0, 0.5, 2, r));
+  EXPECT_OK(traceRay(0, 0, 0.5, 2, r));
   EXPECT_OK(ZELT_System_Create_Base());
   EXPECT_OK(ZELT_System_Append_Surface());
   EXPECT_OK(ZELT_Stop_Set_Surface_Num(1));
-  EXPECT_NE(trace(0, 0, 0.5, 0, r), 0);  // a new system has no paraxial data yet
+  EXPECT_NE(traceRay(0, 0, 0.5, 0, r), 0);  // a new system has no paraxial data yet
 }
 
 TEST_F(SynthesisDoublet, IndexedGettersRefuseNumbersOutsideTheWavelengths) {
@@ -253,7 +246,7 @@ TEST_F(SynthesisDoublet, IndexedGettersRefuseNumbersOutsideTheWavelengths) {
     EXPECT_EQ(out, 42);
   }
   Ray r;
-  EXPECT_NE(trace(0, 0, 0.5, 3, r), 0);
+  EXPECT_NE(traceRay(0, 0, 0.5, 3, r), 0);
 }
 
 // Plane front, glass n = 1.5 of thickness 12, rear sphere of radius -10: rays high in the pupil
@@ -279,7 +272,7 @@ TEST(CalcApi, MissAndTotalReflectionAreReportedWithoutTouchingOutputs) {
   };
   for (const Case c : {Case{0.95, 2}, Case{1.05, 1}}) {
     Ray r;
-    EXPECT_OK(trace(0, 0, c.py, 0, r));
+    EXPECT_OK(traceRay(0, 0, c.py, 0, r));
     EXPECT_EQ(r.code, c.code);
     EXPECT_EQ(r.node, 2);
     EXPECT_EQ(r.x, -7);
@@ -293,7 +286,7 @@ TEST(CalcApi, MissAndTotalReflectionAreReportedWithoutTouchingOutputs) {
     EXPECT_EQ(L, -7);
   }
   Ray inside;
-  EXPECT_OK(trace(0, 0, 0.5, 0, inside));
+  EXPECT_OK(traceRay(0, 0, 0.5, 0, inside));
   EXPECT_EQ(inside.code, 0);
 }
 
@@ -305,7 +298,7 @@ TEST(CalcApi, RefusesASystemWithoutStop) {
   EXPECT_NE(status, 0);
   EXPECT_NE(errorText(status).find("stop"), std::string::npos) << errorText(status);
   Ray r;
-  EXPECT_NE(trace(0, 0, 0.5, 0, r), 0);
+  EXPECT_NE(traceRay(0, 0, 0.5, 0, r), 0);
 }
 
 TEST(CalcApi, TracePathSwitchesStopToApertureAndFillsEveryEntry) {
