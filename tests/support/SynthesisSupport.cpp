@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "tests/support/TestSupport.h"
+
 namespace synthesis_test {
 
 synthesis::DoubletResult designedAchromat() {
@@ -21,6 +23,24 @@ synthesis::DoubletResult designedAchromat() {
   r.computeRadii(0, 100, core.lambda0, 0);
   r.computeParameters();
   return r;
+}
+
+synthesis::DoubletSynthesis coreWith(std::initializer_list<std::string> files) {
+  synthesis::DoubletSynthesis core;
+  for (const auto& file : files) {
+    core.catalogPath = zelt_test::kCatalogs + file;
+    core.readAgfCatalog();
+  }
+  return core;
+}
+
+synthesis::CalculationInputs pairInputs(const std::string& glass1, const std::string& glass2) {
+  synthesis::CalculationInputs inputs;
+  inputs.mode = synthesis::SearchMode::Pair;
+  inputs.glass1 = glass1;
+  inputs.glass2 = glass2;
+  inputs.indexFilter = inputs.abbeFilter = false;
+  return inputs;
 }
 
 }  // namespace synthesis_test

@@ -44,7 +44,7 @@ std::vector<std::string> fileLines(const std::string& path);
 /// Returns the bytes of the file at `path`, empty when it cannot be read.
 std::string fileBytes(const std::string& path);
 
-/// Returns the message `call` throws as std::runtime_error, or "(nothing thrown)".
+/// Returns the message `call` throws as std::runtime_error, empty when it throws nothing.
 template <typename Call>
 std::string thrownMessage(Call&& call) {
   try {
@@ -52,7 +52,7 @@ std::string thrownMessage(Call&& call) {
   } catch (const std::runtime_error& e) {
     return e.what();
   }
-  return "(nothing thrown)";
+  return "";
 }
 
 /// Builds a base system with `surfaces` plane surfaces; returns 0 or the first failing status.

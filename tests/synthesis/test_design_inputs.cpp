@@ -73,9 +73,7 @@ TEST(DesignInputs, EachRefusalNamesTheFieldAndWhatItMayBe) {
 }
 
 TEST(DesignInputs, RefusalLeavesTheResultsAsTheyWere) {
-  synthesis::DoubletSynthesis core;
-  core.catalogPath = zelt_test::kCatalogs + "SCHOTT.AGF";
-  core.readAgfCatalog();
+  synthesis::DoubletSynthesis core = synthesis_test::coreWith({"SCHOTT.AGF"});
   CalculationInputs in;
   synthesis::runCalculation(core, in);
   const std::size_t found = core.results.size();
@@ -85,42 +83,38 @@ TEST(DesignInputs, RefusalLeavesTheResultsAsTheyWere) {
   EXPECT_EQ(core.results.size(), found);
 }
 
-// Runs a calculation on SCHOTT's catalog and returns its error message.
-std::string emptySearchMessage(const std::function<void(CalculationInputs&)>& change) {
-  synthesis::DoubletSynthesis core;
-  core.catalogPath = zelt_test::kCatalogs + "SCHOTT.AGF";
-  core.readAgfCatalog();
+// Runs a calculation on the catalog `file` and returns its error message, or "found N".
+std::string emptySearchMessage(const std::function<void(CalculationInputs&)>& change,
+                               const std::string& file = "SCHOTT.AGF") {
+  synthesis::DoubletSynthesis core = synthesis_test::coreWith({file});
   CalculationInputs in;
   change(in);
-  try {
-    synthesis::runCalculation(core, in);
-  } catch (const std::runtime_error& e) {
-    EXPECT_TRUE(core.results.empty());
-    return e.what();
-  }
-  return "found " + std::to_string(core.results.size());
+  const std::string message =
+      zelt_test::thrownMessage([&] { synthesis::runCalculation(core, in); });
+  EXPECT_EQ(core.results.empty(), !message.empty()) << message;  // a refused search keeps none
+  return message.empty() ? "found " + std::to_string(core.results.size()) : message;
+}
+
+// Returns a change to a search for the pair `glass1`, `glass2` alone.
+auto pairOf(const std::string& glass1, const std::string& glass2) {
+  return [=](CalculationInputs& in) {
+    in.mode = synthesis::SearchMode::Pair;
+    in.glass1 = glass1;
+    in.glass2 = glass2;
+  };
 }
 
 TEST(EmptySearch, SaysWhichFilterOrGlassLeftNothing) {
-  using synthesis::SearchMode;
   const std::string none = "Склейки не найдены: ";
+  EXPECT_EQ(
+      emptySearchMessage(pairOf("N-BK7", "N-BK7")),
+      none + "стекло «N-BK7» задано дважды; склейка из одного стекла не исправляет хроматизм.");
   EXPECT_EQ(emptySearchMessage([](auto& in) {
-              in.mode = SearchMode::Pair;
-              in.glass1 = in.glass2 = "N-BK7";
-            }),
-            none +
-                "стекло «N-BK7» задано дважды; склейка из одного стекла не исправляет "
-                "хроматизм.");
-  EXPECT_EQ(emptySearchMessage([](auto& in) {
-              in.mode = SearchMode::One;
+              in.mode = synthesis::SearchMode::One;
               in.glass1 = "N-LASF9";  // n 1.85 above the index filter's 1.8
             }),
             none + "стекло «N-LASF9» не проходит шаг «фильтр показателя преломления».");
-  EXPECT_EQ(emptySearchMessage([](auto& in) {
-              in.mode = SearchMode::Pair;
-              in.glass1 = "N-BK7";
-              in.glass2 = "NO-SUCH";
-            }),
+  EXPECT_EQ(emptySearchMessage(pairOf("N-BK7", "NO-SUCH")),
             none + "стекла «NO-SUCH» нет в загруженном каталоге.");
   // Every step's count down to the one that emptied the search.
   const std::string filtered = emptySearchMessage([](auto& in) { in.ranges = {1.0, 1.2, 0, 99}; });
@@ -129,6 +123,16 @@ TEST(EmptySearch, SaysWhichFilterOrGlassLeftNothing) {
   EXPECT_EQ(filtered.find("фильтр числа Аббе"), std::string::npos);
   const std::string status = emptySearchMessage([](auto& in) { in.statuses = {}; });
   EXPECT_NE(status.find("\nфильтр статуса стекол: 0 из "), std::string::npos) << status;
+  // The makers' data: SCHOTT gives no cost for some glasses, they pass unless data are required.
+  const auto cheap = [](bool requireData) {
+    return [=](CalculationInputs& in) {
+      in.dataFilter.maxCost = 0.5;
+      in.dataFilter.requireData = requireData;
+    };
+  };
+  const std::string cost = emptySearchMessage(cheap(true), "SCHOTT_20180601.agf");
+  EXPECT_NE(cost.find("\nфильтр стоимости: 0 из"), std::string::npos) << cost;
+  EXPECT_EQ(emptySearchMessage(cheap(false), "SCHOTT_20180601.agf").rfind("found ", 0), 0u);
 }
 
 // Hand calculation for r = ±50 mm at h = 10 mm: sag = 50 − √(2500 − 100) = 1.0102051443364...
@@ -152,9 +156,7 @@ TEST(EdgeThickness, FollowsTheSagsOfBothSurfaces) {
 }
 
 TEST(EdgeThickness, RaisedThicknessesGiveTheMinimumEdge) {
-  synthesis::DoubletSynthesis core;
-  core.catalogPath = zelt_test::kCatalogs + "SCHOTT.AGF";
-  core.readAgfCatalog();
+  synthesis::DoubletSynthesis core = synthesis_test::coreWith({"SCHOTT.AGF"});
   CalculationInputs in;
   in.design.pupilDiameter = 40.0;  // the crowns of 5 mm have no edge left at f′ 100
   in.design.minEdgeThickness = 1.5;

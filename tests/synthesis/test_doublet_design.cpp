@@ -4,23 +4,20 @@
 #include <string>
 
 #include "synthesis/doublet_synthesis.h"
-#include "tests/support/TestSupport.h"
+#include "tests/support/SynthesisSupport.h"
 
 namespace {
 
 using synthesis::DoubletResult;
 using synthesis::DoubletSynthesis;
 
-using zelt_test::kCatalogs;
 
 // P, W, C of a designed doublet are sums of a few dozen products of order-one terms.
 constexpr double kParameterTolerance = 1e-9;
 
 DoubletSynthesis searched(const std::string& file, double C, double P, double W, double lambdaMin,
                           double lambdaMax) {
-  DoubletSynthesis core;
-  core.catalogPath = kCatalogs + file;
-  core.readAgfCatalog();
+  DoubletSynthesis core = synthesis_test::coreWith({file});
   core.lambda0 = 0.5875618;
   core.lambdaMin = lambdaMin;
   core.lambdaMax = lambdaMax;

@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
-#include <cstdio>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "synthesis/doublet_calculation.h"
 #include "tests/support/SynthesisSupport.h"
+#include "tests/support/TestSupport.h"
 #include "zelt_api/zelt_api.h"
 
 namespace {
@@ -107,51 +107,34 @@ TEST(DoubletInLibrary, LostRaysGiveNaNNeverStaleNumbers) {
 
 // With two makers' catalogs loaded, the saved file names the catalog each glass came from.
 TEST(DoubletInLibrary, SavedFileNamesTheCatalogsOfItsGlasses) {
-  synthesis::DoubletSynthesis core;
-  for (const char* file : {"SCHOTT.AGF", "OHARA.agf"}) {
-    core.catalogPath = std::string(ZELT_TEST_DATA) + "/catalogs/" + file;
-    core.readAgfCatalog();
-  }
+  synthesis::DoubletSynthesis core = synthesis_test::coreWith({"SCHOTT.AGF", "OHARA.agf"});
   EXPECT_EQ(core.catalog.at("N-BK7").catalog, "SCHOTT");
   EXPECT_EQ(core.catalog.at("S-TIH6").catalog, "OHARA");
-  synthesis::CalculationInputs inputs;
-  inputs.mode = synthesis::SearchMode::Pair;
-  inputs.glass1 = "N-BK7";
-  inputs.glass2 = "S-TIH6";
-  inputs.indexFilter = inputs.abbeFilter = false;
-  synthesis::runCalculation(core, inputs);
+  synthesis::runCalculation(core, synthesis_test::pairInputs("N-BK7", "S-TIH6"));
   ASSERT_EQ(core.results.size(), 1u);
   EXPECT_EQ(synthesis::glassCatalogs(core.results[0]), "SCHOTT OHARA");
-
-  const std::string path = ::testing::TempDir() + "two_catalogs.zmx";
+  const std::string path = zelt_test::tempPath("two_catalogs.zmx");
   synthesis::saveDoubletZmx(core.results[0], path);
-  std::ifstream in(path);
-  std::string line;
-  while (std::getline(in, line) && line.rfind("GCAT", 0) != 0) {
-  }
-  EXPECT_EQ(line, "GCAT SCHOTT OHARA");
-  std::remove(path.c_str());
+  const auto lines = zelt_test::fileLines(path);
+  const auto gcat = std::find_if(lines.begin(), lines.end(),
+                                 [](const std::string& l) { return l.starts_with("GCAT"); });
+  ASSERT_NE(gcat, lines.end());
+  EXPECT_EQ(*gcat, "GCAT SCHOTT OHARA");
 }
 
 // A doublet designed away from 20 °C and 1 atm states its own conditions.
 TEST(DoubletInLibrary, SavedFileStatesTheDesignConditions) {
   DoubletResult r = synthesis_test::designedAchromat();
   r.glass1.environment = r.glass2.environment = {30.0, 0.9, false};
-  const std::string path = ::testing::TempDir() + "conditions.zmx";
+  const std::string path = zelt_test::tempPath("conditions.zmx");
   synthesis::saveDoubletZmx(r, path);
-  std::ifstream in(path);
   std::vector<std::string> stated;
-  for (std::string line; std::getline(in, line);) {
-    if (line.rfind("TEMP", 0) == 0 || line.rfind("PRES", 0) == 0 || line.rfind("ENVD", 0) == 0)
+  for (const std::string& line : zelt_test::fileLines(path)) {
+    if (line.starts_with("TEMP") || line.starts_with("PRES") || line.starts_with("ENVD"))
       stated.push_back(line);
   }
   EXPECT_EQ(stated, (std::vector<std::string>{"TEMP 30", "PRES 0.9", "ENVD 30 0.9 0"}));
-  std::remove(path.c_str());
 }
-
-}  // namespace
-
-namespace {
 
 double focalLength() {
   double f = 0;
@@ -160,33 +143,25 @@ double focalLength() {
   return f;
 }
 
-}  // namespace
-
 // OHARA's catalog gives its indices at 25 °C. A doublet designed at 20 °C is written with that
 // temperature, and the library, reading it with the same catalog, brings the indices to 20 °C:
 // the focal length is the design's. At 25 °C nothing changes.
 TEST(DoubletInLibrary, WrittenDoubletReadsBackAtItsTemperature) {
-  const std::string catalog = std::string(ZELT_TEST_DATA) + "/catalogs/OHARA.agf";
-  synthesis::DoubletSynthesis core;
-  core.catalogPath = catalog;
-  core.readAgfCatalog();
-  ASSERT_EQ(ZELT_System_Read_Catalog(catalog.c_str()), 0);
+  synthesis::DoubletSynthesis core = synthesis_test::coreWith({"OHARA.agf"});
+  ASSERT_EQ(ZELT_System_Read_Catalog((zelt_test::kCatalogs + "OHARA.agf").c_str()), 0);
   for (const double temperature : {20.0, 25.0}) {
     SCOPED_TRACE(temperature);
-    synthesis::CalculationInputs inputs;
-    inputs.mode = synthesis::SearchMode::Pair;
-    inputs.glass1 = "S-BSL7";
-    inputs.glass2 = "S-TIH6";
-    inputs.indexFilter = inputs.abbeFilter = false;
+    synthesis::CalculationInputs inputs = synthesis_test::pairInputs("S-BSL7", "S-TIH6");
     inputs.design.environment = {temperature, 1.0, false};
     synthesis::runCalculation(core, inputs);
     ASSERT_EQ(core.results.size(), 1u);
     core.results[0].buildDoublet();
     const double designed = focalLength();
-    const std::string path = ::testing::TempDir() + "ohara.zmx";
+    const std::string path = zelt_test::tempPath("ohara.zmx");
     synthesis::saveDoubletZmx(core.results[0], path);
     ASSERT_EQ(ZELT_System_Read_Zmx_File(path.c_str()), 0);
     EXPECT_NEAR(focalLength() / designed - 1.0, 0.0, 1e-12);
-    std::remove(path.c_str());
   }
 }
+
+}  // namespace

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "synthesis/glass_catalog.h"
+#include "tests/support/TestSupport.h"
 
 namespace {
 
@@ -23,40 +24,33 @@ GlassRecord nbk7() {
   return g;
 }
 
-std::string messageOf(const auto& call) {
-  try {
-    call();
-  } catch (const std::runtime_error& e) {
-    return e.what();
-  }
-  return "no error";
-}
-
 TEST(GlassIndex, RangeEndsAreAdmittedAndOutsideIsRefused) {
   const GlassRecord g = nbk7();
   EXPECT_NO_THROW(g.index(0.3));
   EXPECT_NO_THROW(g.index(2.5));
-  EXPECT_EQ(messageOf([&] { g.index(0.2999); }),
+  EXPECT_EQ(zelt_test::thrownMessage([&] { g.index(0.2999); }),
             "Длина волны 0.2999 выходит за границы разрешенного диапазона для стекла N-BK7");
   GlassRecord noRange = nbk7();
   noRange.lambdaMin = noRange.lambdaMax = 0.0;
-  EXPECT_EQ(messageOf([&] { noRange.index(0.5875618); }),
+  EXPECT_EQ(zelt_test::thrownMessage([&] { noRange.index(0.5875618); }),
             "Длина волны 0.587562 выходит за границы разрешенного диапазона для стекла N-BK7");
 }
 
 TEST(GlassIndex, UnknownFormulaAndShortListsAreRefused) {
   GlassRecord g = nbk7();
   g.formula = 14;
-  EXPECT_EQ(messageOf([&] { g.index(0.5); }), "Невозможно рассчитать показатель преломления");
+  EXPECT_EQ(zelt_test::thrownMessage([&] { g.index(0.5); }),
+            "Невозможно рассчитать показатель преломления");
   g = nbk7();
   g.dispersion.pop_back();
-  EXPECT_NE(messageOf([&] { g.index(0.5); }).find("N-BK7"), std::string::npos);
+  EXPECT_NE(zelt_test::thrownMessage([&] { g.index(0.5); }).find("N-BK7"), std::string::npos);
   g = nbk7();
   g.thermal.resize(6);
-  EXPECT_NE(messageOf([&] { g.index(0.5); }).find("N-BK7"), std::string::npos);
+  EXPECT_NE(zelt_test::thrownMessage([&] { g.index(0.5); }).find("N-BK7"), std::string::npos);
   g = nbk7();
   g.extra.clear();
-  EXPECT_NE(messageOf([&] { g.thermoOpticalValue(0.5); }).find("N-BK7"), std::string::npos);
+  EXPECT_NE(zelt_test::thrownMessage([&] { g.thermoOpticalValue(0.5); }).find("N-BK7"),
+            std::string::npos);
 }
 
 TEST(GlassIndex, AirAndTemperature) {

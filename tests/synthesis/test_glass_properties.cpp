@@ -6,9 +6,7 @@
 #include <limits>
 #include <numbers>
 
-#include "synthesis/doublet_calculation.h"
 #include "synthesis/glass_properties.h"
-#include "tests/support/TestSupport.h"
 
 namespace {
 
@@ -51,25 +49,6 @@ TEST(GlassProperties, AGlassWithoutTheDatumPassesUnlessDataAreRequired) {
   EXPECT_EQ(synthesis::failedLimit(g, unclear, 0.45), GlassDataLimit::Transmittance);
   EXPECT_FALSE(synthesis::failedLimit(g, unclear, 0.3));  // outside the table: no datum
   EXPECT_STREQ(synthesis::limitName(GlassDataLimit::Acid), "фильтр класса SR");
-}
-
-// A search that the makers' data leave without glasses names the limit that did it.
-TEST(GlassProperties, AnEmptySearchNamesTheLimitThatEmptiedIt) {
-  synthesis::DoubletSynthesis core;
-  synthesis::readAgfFile(zelt_test::kCatalogs + "SCHOTT_20180601.agf", core.catalog);
-  synthesis::CalculationInputs in;
-  in.dataFilter.maxCost = 0.5;
-  in.dataFilter.requireData = true;
-  try {
-    synthesis::runCalculation(core, in);
-    ADD_FAILURE();
-  } catch (const std::runtime_error& e) {
-    EXPECT_NE(std::string(e.what()).find("фильтр стоимости: 0 из"), std::string::npos) << e.what();
-  }
-  // SCHOTT gives no cost for some glasses: they pass unless data are required.
-  in.dataFilter.requireData = false;
-  synthesis::runCalculation(core, in);
-  EXPECT_FALSE(core.results.empty());
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include "synthesis/doublet_synthesis.h"
 #include "synthesis/reference/literal_search.h"
+#include "tests/support/SynthesisSupport.h"
 #include "tests/support/TestSupport.h"
 
 namespace {
@@ -46,23 +47,11 @@ DoubletSynthesis coreWith(std::initializer_list<GlassRecord> glasses) {
   return core;
 }
 
-DoubletSynthesis readCore(std::initializer_list<std::string> files) {
-  DoubletSynthesis core;
-  for (const auto& file : files) {
-    core.catalogPath = kCatalogs + file;
-    core.readAgfCatalog();
-  }
-  return core;
-}
-
 std::string searchError(DoubletSynthesis& core, double P, double W, int count,
                         const std::string& g1 = "", const std::string& g2 = "") {
-  try {
+  return zelt_test::thrownMessage([&] {
     core.synthesize(0.0, P, W, count, kStandardPreferred, kNoRanges, false, false, g1, g2);
-  } catch (const std::runtime_error& e) {
-    return e.what();
-  }
-  return "";
+  });
 }
 
 double p0Of(const DoubletResult& r) {
@@ -116,7 +105,9 @@ TEST(PairSearch, MainWavelengthOutsideAGlassEndsTheSearch) {
 
 class RealCatalogSearch : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() { core_ = new DoubletSynthesis(readCore({"SCHOTT.AGF"})); }
+  static void SetUpTestSuite() {
+    core_ = new DoubletSynthesis(synthesis_test::coreWith({"SCHOTT.AGF"}));
+  }
   static void TearDownTestSuite() { delete core_; }
   static DoubletSynthesis* core_;
 
@@ -195,19 +186,14 @@ struct SearchCase {
 void expectSameAsLiteral(const DoubletSynthesis& base, const SearchCase& c) {
   const FilterRanges ranges{1.5, 1.75, 25, 65};
   DoubletSynthesis fast = base, literal = base;
-  std::string fastError, literalError;
-  try {
+  const std::string fastError = zelt_test::thrownMessage([&] {
     fast.synthesize(c.C, c.P, c.W, c.count, c.statuses, ranges, c.indexOn, c.abbeOn, c.glass1,
                     c.glass2);
-  } catch (const std::runtime_error& e) {
-    fastError = e.what();
-  }
-  try {
+  });
+  const std::string literalError = zelt_test::thrownMessage([&] {
     synthesis::reference::literalSynthesize(literal, c.C, c.P, c.W, c.count, c.statuses, ranges,
                                             c.indexOn, c.abbeOn, c.glass1, c.glass2);
-  } catch (const std::runtime_error& e) {
-    literalError = e.what();
-  }
+  });
   const std::string where = "C=" + std::to_string(c.C) + " P=" + std::to_string(c.P) +
                             " W=" + std::to_string(c.W) + " count=" + std::to_string(c.count) +
                             " mode " + c.glass1 + "/" + c.glass2;
@@ -226,8 +212,8 @@ void expectSameAsLiteral(const DoubletSynthesis& base, const SearchCase& c) {
 }
 
 TEST(FastSearch, MatchesTheLiteralSearchOnRealCatalogs) {
-  const DoubletSynthesis schott = readCore({"SCHOTT_20180601.agf"});
-  const DoubletSynthesis ohara = readCore({"OHARA.agf", "HERAEUS.AGF"});
+  const DoubletSynthesis schott = synthesis_test::coreWith({"SCHOTT_20180601.agf"});
+  const DoubletSynthesis ohara = synthesis_test::coreWith({"OHARA.agf", "HERAEUS.AGF"});
   std::vector<SearchCase> cases;
   for (double C : {0.0, 0.002, -0.003}) {
     for (double P : {-3.0, 0.0, 0.5, 2.0, 8.0, 1e4}) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/TestSupport.h"
 #include "zelt/api/OApiState.h"
 #include "zelt/model/OGlassStore.h"
 #include "zelt_api/zelt_api.h"
@@ -53,12 +54,10 @@ TEST(Media, MultiCatalogLookupTriesTheNamesInOrder) {
   store.readCatalog(dir + "OHARA.agf");
   EXPECT_EQ(store.findGlassInCatalogs("S-BAL2", {"SCHOTT", "OHARA"}).catalogName, "OHARA");
   EXPECT_EQ(store.findGlassInCatalogs("AIR", {"OHARA", "SCHOTT"}).catalogName, "OHARA");
-  try {
-    store.findGlassInCatalogs("NOPE", {"SCHOTT", "OHARA"});
-    ADD_FAILURE();
-  } catch (const std::runtime_error& e) {
-    EXPECT_STREQ(e.what(), "NoMediumFound:NOPE");
-  }
+  EXPECT_EQ(zelt_test::thrownMessage([&] {
+              store.findGlassInCatalogs("NOPE", {"SCHOTT", "OHARA"});
+            }),
+            "NoMediumFound:NOPE");
 }
 
 TEST(Media, IndexBehindAMirrorIsNegative) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/TestSupport.h"
 #include "zelt/model/OAxisSystem.h"
 
 namespace {
@@ -61,12 +62,8 @@ TEST(SystemChain, NodeAccessOutsideTheChain) {
   EXPECT_EQ(system.nodeAt(3), nullptr);
   EXPECT_EQ(system.nodeAt(-1), nullptr);
   zelt::ONode stranger;
-  try {
-    system.indexOf(&stranger);
-    ADD_FAILURE();
-  } catch (const std::runtime_error& e) {
-    EXPECT_STREQ(e.what(), "OSystem: Node does not exist");
-  }
+  EXPECT_EQ(zelt_test::thrownMessage([&] { system.indexOf(&stranger); }),
+            "OSystem: Node does not exist");
   EXPECT_THROW(system.remove(&stranger), std::runtime_error);
   expectLinkedChain(system);
 }
