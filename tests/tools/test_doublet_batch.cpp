@@ -18,6 +18,7 @@
 
 namespace {
 
+using zelt_test::fileBytes;
 using zelt_test::kCatalogs;
 
 struct BatchRun {
@@ -196,12 +197,6 @@ TEST(DoubletBatch, EveryRealCatalogGivesDoublets) {
   }
 }
 
-// Returns the whole content of a file, empty when it cannot be read.
-std::string fileText(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
-
 TEST(DoubletBatch, SavesTheChosenRowInEveryFormat) {
   const std::string base = ::testing::TempDir() + "batch_row2.";
   for (const char* ext : {"zmx", "opj", "txt", "osm"}) std::remove((base + ext).c_str());
@@ -209,12 +204,12 @@ TEST(DoubletBatch, SavesTheChosenRowInEveryFormat) {
                   "txt --osm " + base + "osm")
                 .status,
             0);
-  const std::string zmx = fileText(base + "zmx");
+  const std::string zmx = fileBytes(base + "zmx");
   EXPECT_EQ(zmx.substr(0, 18), "VERS 90609 1 19052");
   EXPECT_NE(zmx.find("NAME Cemented Doublet"), std::string::npos);
-  EXPECT_EQ(fileText(base + "txt").substr(0, 16), "Cemented Doublet");
-  EXPECT_FALSE(fileText(base + "opj").empty());
-  EXPECT_FALSE(fileText(base + "osm").empty());
+  EXPECT_EQ(fileBytes(base + "txt").substr(0, 16), "Cemented Doublet");
+  EXPECT_FALSE(fileBytes(base + "opj").empty());
+  EXPECT_FALSE(fileBytes(base + "osm").empty());
   // A row past the result list, or a file that cannot be written, fails with status 1.
   EXPECT_EQ(batch("--zmx " + base + "zmx --row 99").status, 1);
   EXPECT_EQ(batch("--zmx /nonexistent/dir/x.zmx").status, 1);
@@ -328,7 +323,7 @@ struct TextRecord {
 
 std::map<std::string, TextRecord> textRecords(const std::string& path) {
   std::map<std::string, TextRecord> records;
-  std::istringstream lines(fileText(path));
+  std::istringstream lines(fileBytes(path));
   TextRecord* current = nullptr;
   for (std::string line; std::getline(lines, line);) {
     std::istringstream in(line);

@@ -31,8 +31,7 @@ double indexAfter(int surface, int w) {
 
 TEST(ApiMedia, CatalogNameIsTheFileNameWithoutItsExtension) {
   const std::string schott = kCatalogs + "SCHOTT.AGF";
-  std::ifstream in(schott, std::ios::binary);
-  const std::string content((std::istreambuf_iterator<char>(in)), {});
+  const std::string content = fileBytes(schott);
   // A Windows path: the name follows the last backslash.
   const std::string windowsStyle = writeTemp("sub\\schott.agf", content);
   ASSERT_EQ(buildSystem(1), 0);

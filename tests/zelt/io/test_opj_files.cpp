@@ -6,8 +6,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 
 #include "tests/support/TestSupport.h"
 #include "tests/zelt/io/OpjTestSupport.h"
@@ -168,8 +166,7 @@ TEST(OpjReader, StopPlacements) {
     EXPECT_EQ(surfaceCount(), 5);
     const std::string path = tempPath("pupil.opj");
     ASSERT_EQ(ZELT_System_Write_Opj_File(path.c_str()), 0);
-    std::ifstream in(path, std::ios::binary);
-    const std::string bytes{std::istreambuf_iterator<char>(in), {}};
+    const std::string bytes = fileBytes(path);
     std::int16_t stop = 0;
     double position = 0;
     std::memcpy(&stop, bytes.data() + 58, sizeof stop);
@@ -304,8 +301,7 @@ TEST(OpjWriter, CatalogCodesSurviveTheRoundTrip) {
     layout.glasses.front().stored = stored + std::string("N-BK7");
     ASSERT_EQ(readLayout(layout), 0);
     ASSERT_EQ(ZELT_System_Write_Opj_File(path.c_str()), 0);
-    std::ifstream in(path, std::ios::binary);
-    const std::string bytes{std::istreambuf_iterator<char>(in), {}};
+    const std::string bytes = fileBytes(path);
     const std::size_t name = bytes.find("N-BK7");
     ASSERT_NE(name, std::string::npos);
     EXPECT_EQ(bytes[name - 1], stored);

@@ -48,8 +48,7 @@ TEST(TextReport, LensTableByteForByte) {
   ZELT_Throw_On_Error(ZELT_Stop_Set(10, 'd'));
   const std::string path = tempPath("probe.txt");
   ASSERT_EQ(ZELT_System_Write_Txt_File(path.c_str()), 0);
-  std::ifstream in(path, std::ios::binary);
-  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}),
+  EXPECT_EQ(fileBytes(path),
             "Probe\n\n"
             "Object:\ntype=0\ts=0\ty=0"
             "\n\nImage:\ntype=0\ts_type=1\ts=0\ty_=0"
