@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include <regex>
 #include <set>
 #include <string>
 #include <type_traits>
@@ -48,14 +49,10 @@ std::set<std::string> expectedNames() {
 std::set<std::string> declaredNames() {
   std::set<std::string> names;
   std::ifstream in(ZELT_PUBLIC_HEADER);
+  const std::regex declaration(R"(^ZELT_API .*\b(ZELT_\w+)\s*\()");
+  std::smatch match;
   for (std::string line; std::getline(in, line);) {
-    if (!line.starts_with("ZELT_API ")) continue;
-    const std::size_t open = line.find('(');
-    if (open == std::string::npos) continue;
-    const std::size_t start = line.rfind("ZELT_", open);
-    std::string name = line.substr(start, open - start);
-    while (!name.empty() && name.back() == ' ') name.pop_back();
-    names.insert(name);
+    if (std::regex_search(line, match, declaration)) names.insert(match[1]);
   }
   return names;
 }

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <optional>
 #include <string>
+#include <tuple>
 
 #include "zelt/glassdata/AgfReader.h"
 
@@ -41,12 +42,10 @@ TEST(AgfReader, OrderDataGivesNoneWhereTheMakerGivesNothing) {
   };
   for (const auto& c : cases) {
     const AgfGlass g = readOne(std::string(c.od) + "\n");
-    EXPECT_EQ(g.cost, c.cost) << c.od;
-    EXPECT_EQ(g.classes.climate, c.climate) << c.od;
-    EXPECT_EQ(g.classes.stain, c.stain) << c.od;
-    EXPECT_EQ(g.classes.acid, c.acid) << c.od;
-    EXPECT_EQ(g.classes.alkali, c.alkali) << c.od;
-    EXPECT_EQ(g.classes.phosphate, c.phosphate) << c.od;
+    const auto& k = g.classes;
+    EXPECT_EQ(std::tuple(g.cost, k.climate, k.stain, k.acid, k.alkali, k.phosphate),
+              std::tuple(c.cost, c.climate, c.stain, c.acid, c.alkali, c.phosphate))
+        << c.od;
   }
 }
 
