@@ -314,13 +314,9 @@ TEST(DoubletBatch, GlassesOfSeveralCatalogs) {
   EXPECT_EQ(batch("--list --catalog " + kCatalogs + "../lenses/reference.csv").status, 1);
 }
 
-// The maker's record of one glass as the file text has it: the fields of its OD and ED lines
-// and the IT point at 0.4 µm.
-struct TextRecord {
-  std::vector<std::string> od, ed;
-  std::vector<std::string> it400;
-};
-
+// The maker's record of each glass as the file text has it: the fields after the keyword of its
+// OD and ED lines and of its IT line at 0.4 µm.
+using TextRecord = std::map<std::string, std::vector<std::string>>;
 std::map<std::string, TextRecord> textRecords(const std::string& path) {
   std::map<std::string, TextRecord> records;
   std::istringstream lines(fileBytes(path));
@@ -328,11 +324,10 @@ std::map<std::string, TextRecord> textRecords(const std::string& path) {
   for (std::string line; std::getline(lines, line);) {
     std::istringstream in(line);
     std::vector<std::string> f{std::istream_iterator<std::string>(in), {}};
-    if (f.empty()) continue;
-    if (f[0] == "NM") current = &records[f.at(1)];
-    if (current && f[0] == "OD") current->od.assign(f.begin() + 1, f.end());
-    if (current && f[0] == "ED") current->ed.assign(f.begin() + 1, f.end());
-    if (current && f[0] == "IT" && f.size() == 4 && std::stod(f[1]) == 0.4) current->it400 = f;
+    if (!f.empty() && f[0] == "NM") current = &records[f.at(1)];
+    const bool it400 = !f.empty() && f[0] == "IT" && f.size() == 4 && std::stod(f[1]) == 0.4;
+    if (current && (it400 || (!f.empty() && (f[0] == "OD" || f[0] == "ED"))))
+      (*current)[f[0]].assign(f.begin() + 1, f.end());
   }
   return records;
 }
@@ -356,23 +351,23 @@ TEST(DoubletBatch, GlassListGivesTheMakersDataAsTheFileHasThem) {
     ASSERT_EQ(list.size(), records.size()) << file;
     int checked = 0;
     for (const auto& g : list) {
-      const TextRecord& r = records.at(g["glass"].get<std::string>());
+      TextRecord r = records.at(g["glass"].get<std::string>());
       const std::string what = file + " " + g["glass"].get<std::string>();
       // SCHOTT leaves the cost of a few glasses blank; those lines are checked by the reader's
       // tests.
-      if (r.od.size() == 6) {
+      if (r["OD"].size() == 6) {
         for (std::size_t k = 0; k < 6; ++k)
-          expectDatum(g[std::vector<std::string>{"cost", "cr", "fr", "sr", "ar", "pr"}[k]], r.od, k,
-                      what);
+          expectDatum(g[std::vector<std::string>{"cost", "cr", "fr", "sr", "ar", "pr"}[k]], r["OD"],
+                      k, what);
         ++checked;
       }
-      EXPECT_EQ(g["tce"].get<double>(), std::stod(r.ed.at(0))) << what;
-      EXPECT_EQ(g["density"].get<double>(), std::stod(r.ed.at(2))) << what;
-      EXPECT_EQ(g["dpgf"].get<double>(), std::stod(r.ed.at(3))) << what;
+      EXPECT_EQ(g["tce"].get<double>(), std::stod(r["ED"].at(0))) << what;
+      EXPECT_EQ(g["density"].get<double>(), std::stod(r["ED"].at(2))) << what;
+      EXPECT_EQ(g["dpgf"].get<double>(), std::stod(r["ED"].at(3))) << what;
       // The maker states T through 10 mm or 25 mm.
-      if (r.it400.empty()) continue;
-      const double t = std::stod(r.it400[2]);
-      EXPECT_DOUBLE_EQ(g["t10_min"].get<double>(), std::pow(t, 10.0 / std::stod(r.it400[3])))
+      if (r["IT"].empty()) continue;
+      const double t = std::stod(r["IT"][1]);
+      EXPECT_DOUBLE_EQ(g["t10_min"].get<double>(), std::pow(t, 10.0 / std::stod(r["IT"][2])))
           << what;
     }
     EXPECT_GT(checked, 150) << file;
