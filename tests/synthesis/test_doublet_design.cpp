@@ -11,7 +11,6 @@ namespace {
 using synthesis::DoubletResult;
 using synthesis::DoubletSynthesis;
 
-
 // P, W, C of a designed doublet are sums of a few dozen products of order-one terms.
 constexpr double kParameterTolerance = 1e-9;
 
