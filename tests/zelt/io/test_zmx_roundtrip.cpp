@@ -275,11 +275,9 @@ TEST(ZmxRoundTrip, ZonesWithVignetting) {
 // An infrared singlet of CDGM's HWS1 for 8–12 µm: its air is valid wherever its glass is.
 TEST(ZmxRoundTrip, InfraredSingletReadsTracesAndWrites) {
   readCatalogOnce("CDGM_201904.AGF");
-  ZELT_Throw_On_Error(ZELT_System_Create_Base());
-  for (int i = 0; i < 2; ++i) ZELT_Throw_On_Error(ZELT_System_Append_Surface());
+  requireOk(buildSystem(2));
   ZELT_Throw_On_Error(ZELT_Source_Set_Wavelength(0, 10.0));
-  ZELT_Throw_On_Error(ZELT_Source_Append_Wave(8.0, 1.0));
-  ZELT_Throw_On_Error(ZELT_Source_Append_Wave(12.0, 1.0));
+  for (double w : {8.0, 12.0}) ZELT_Throw_On_Error(ZELT_Source_Append_Wave(w, 1.0));
   ZELT_Throw_On_Error(ZELT_Stop_Set_Surface_Num(1));
   ZELT_Throw_On_Error(ZELT_Stop_Set(10, 'p'));
   ZELT_Throw_On_Error(ZELT_Surface_Set_Thickness(1, 6));
