@@ -1,5 +1,6 @@
 #pragma once
-// The synthesis core's doublet shared by the core's tests and the benchmarks.
+// The synthesis core's doublet, catalogs and one-pair search shared by the core's tests and the
+// benchmarks.
 
 #include <initializer_list>
 #include <string>

@@ -1,6 +1,7 @@
 #pragma once
 // Helpers shared by the test programs and the ray-trace benchmark: status checks, message texts,
-// the scratch folder and a cemented doublet built through the library's exports.
+// the scratch folder, and a cemented doublet, a singlet, a paraboloid mirror and traced rays built
+// through the library's exports.
 
 #include <array>
 #include <filesystem>
