@@ -355,6 +355,7 @@ void DQtSynthesis::retranslate() {
   ui->retranslateUi(this);
   applyColumnHeaders();
   retranslatePlots();
+  m_plotDataKey.clear();  // the glasses' tooltips are written in the language of their time
   showCatalogs();
   OnChangeLens();  // the glass panel and the fans of the selected doublet
   try {

@@ -27,8 +27,6 @@ QWidget* buildFanPlot(const char* name, QWidget* parent) {
   plotWidget->setObjectName(QLatin1String(name));
   plotWidget->setMinimumSize(200, 150);
   plotWidget->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-  GlassPlotView::of(plotWidget)
-      ->setAxisLabels(DQtSynthesis::tr("зрачок ρ"), DQtSynthesis::tr("Δy′ [мм]"));
   return plotWidget;
 }
 
@@ -36,6 +34,7 @@ void drawFan(GlassPlotView& view, const QString& title, const std::vector<plot::
              const plot::PlotRanges& ranges) {
   view.clear();
   view.setTitle(title);
+  view.setAxisLabels(DQtSynthesis::tr("зрачок ρ"), DQtSynthesis::tr("Δy′ [мм]"));
   for (std::size_t w = 0; w < curves.size(); ++w) {
     const QColor& colour = kFanColours[std::min<std::size_t>(w, std::size(kFanColours) - 1)];
     view.addCurve(curves[w].points, colour, QString::fromStdString(curves[w].name));
@@ -48,6 +47,7 @@ void drawFan(GlassPlotView& view, const QString& title, const std::vector<plot::
 void drawSpots(GlassPlotView& view, const plot::QualityPlots& plots) {
   view.clear();
   view.setTitle(QObject::tr("Пятно рассеяния: ось, 0,7 и полное поле"));
+  view.setAxisLabels(QObject::tr("x′ [мкм]"), QObject::tr("y′ [мкм]"));
   for (std::size_t w = 0; w < plots.spots.size(); ++w) {
     const QColor& colour = kFanColours[std::min<std::size_t>(w, std::size(kFanColours) - 1)];
     view.addScatter(plots.spots[w].points, colour, QString::fromStdString(plots.spots[w].name));
@@ -62,6 +62,7 @@ void drawMtf(GlassPlotView& view, const plot::QualityPlots& plots) {
   static const QColor kFieldColours[] = {QColor(0, 150, 0), QColor(0, 0, 220), QColor(220, 0, 0)};
   view.clear();
   view.setTitle(QObject::tr("ЧКХ (полихроматическая)"));
+  view.setAxisLabels(QObject::tr("ν [мм⁻¹]"), QObject::tr("ЧКХ"));
   for (std::size_t k = 0; k < plots.mtf.size(); ++k) {
     const QColor& colour =
         kFieldColours[std::min<std::size_t>(k / 2, std::size(kFieldColours) - 1)];
@@ -84,8 +85,6 @@ void DQtSynthesis::setupRayFan() {
   row->addWidget(buildFanPlot("m_qFanField", m_rayFan));
   row->addWidget(buildFanPlot("m_qSpot", m_rayFan));
   row->addWidget(buildFanPlot("m_qMtf", m_rayFan));
-  fanView("m_qSpot")->setAxisLabels(QStringLiteral("x′ [мкм]"), QStringLiteral("y′ [мкм]"));
-  fanView("m_qMtf")->setAxisLabels(QStringLiteral("ν [мм⁻¹]"), tr("ЧКХ"));
   // Under the sketch and the tables, across the panel: the panel scrolls, so more plots of the
   // selected doublet find room in this row.
   ui->gridLayout_3->addWidget(m_rayFan, 2, 0, 1, 3);

@@ -5,6 +5,8 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include "synthesis/message_text.h"
+
 namespace {
 
 Language g_language = Language::Russian;
@@ -18,6 +20,11 @@ QTranslator& windowTranslator() {
 QTranslator& qtTranslator() {
   static QTranslator translator;
   return translator;
+}
+
+// The core's messages through the window's translation; an untranslated piece stays Russian.
+std::string translateCoreText(const char* context, const char* source) {
+  return QCoreApplication::translate(context, source).toStdString();
 }
 
 }  // namespace
@@ -36,8 +43,10 @@ bool setLanguage(Language language) {
     // The texts are written in Russian; English comes from the translation built in.
     ok = windowTranslator().load(QStringLiteral(":/i18n/doublet_synth_en.qm"));
     if (ok) QCoreApplication::installTranslator(&windowTranslator());
+    synthesis::setMessageTranslator(ok ? &translateCoreText : nullptr);
   } else {
     // Qt's own dialogs and buttons (file dialogs, "Cancel") from the system's Qt translation.
+    synthesis::setMessageTranslator(nullptr);
     ok = qtTranslator().load(QStringLiteral("qtbase_ru"),
                              QLibraryInfo::location(QLibraryInfo::TranslationsPath));
     if (ok) QCoreApplication::installTranslator(&qtTranslator());

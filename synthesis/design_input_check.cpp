@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "synthesis/message_text.h"
+
 namespace synthesis {
 namespace {
 
@@ -37,31 +39,53 @@ bool aboveAbsoluteZero(double v) {
   return std::isfinite(v) && v > -273.15;
 }
 
+// Names and allowed values are translated where a message is made.
 constexpr std::array<InputRule, 22> kRules{{
-    {InputField::P, "P", "любое конечное число", finite},
-    {InputField::W, "W", "любое конечное число", finite},
-    {InputField::C, "C", "любое конечное число", finite},
-    {InputField::Focus, "Заднее фокусное расстояние f′ [мм]", "конечное число, не равное 0",
-     finiteNonZero},
-    {InputField::Pupil, "Диаметр зрачка D [мм]", "больше 0", positive},
-    {InputField::CrownThickness, "Толщина кроновой линзы [мм]", "больше 0", positive},
-    {InputField::FlintThickness, "Толщина флинтовой линзы [мм]", "больше 0", positive},
-    {InputField::Field, "Поле [°]", "от 0 до 90, меньше 90", fieldAngle},
-    {InputField::Temperature, "Температура T [°C]", "выше −273.15", aboveAbsoluteZero},
-    {InputField::Pressure, "Давление P [атм]", "больше 0", positive},
-    {InputField::IndexMin, "Фильтр: показатель преломления n, Min", "конечное число", finite},
-    {InputField::IndexMax, "Фильтр: показатель преломления n, Max", "конечное число", finite},
-    {InputField::AbbeMin, "Фильтр: число Аббе ν, Min", "конечное число", finite},
-    {InputField::AbbeMax, "Фильтр: число Аббе ν, Max", "конечное число", finite},
-    {InputField::MinEdge, "Мин. толщина по краю [мм]", "0 или больше", notNegative},
-    {InputField::MaxCost, "Фильтр: стоимость, не дороже", "0 или больше", notNegative},
-    {InputField::MaxClimate, "Фильтр: класс CR, не выше", "0 или больше", notNegative},
-    {InputField::MaxStain, "Фильтр: класс FR, не выше", "0 или больше", notNegative},
-    {InputField::MaxAcid, "Фильтр: класс SR, не выше", "0 или больше", notNegative},
-    {InputField::MaxAlkali, "Фильтр: класс AR, не выше", "0 или больше", notNegative},
-    {InputField::MaxPhosphate, "Фильтр: класс PR, не выше", "0 или больше", notNegative},
-    {InputField::MinTransmittance, "Фильтр: пропускание 10 мм при λmin, не ниже", "от 0 до 1",
-     fraction},
+    {InputField::P, SYNTHESIS_TEXT("synthesis", "P"),
+     SYNTHESIS_TEXT("synthesis", "любое конечное число"), finite},
+    {InputField::W, SYNTHESIS_TEXT("synthesis", "W"),
+     SYNTHESIS_TEXT("synthesis", "любое конечное число"), finite},
+    {InputField::C, SYNTHESIS_TEXT("synthesis", "C"),
+     SYNTHESIS_TEXT("synthesis", "любое конечное число"), finite},
+    {InputField::Focus, SYNTHESIS_TEXT("synthesis", "Заднее фокусное расстояние f′ [мм]"),
+     SYNTHESIS_TEXT("synthesis", "конечное число, не равное 0"), finiteNonZero},
+    {InputField::Pupil, SYNTHESIS_TEXT("synthesis", "Диаметр зрачка D [мм]"),
+     SYNTHESIS_TEXT("synthesis", "больше 0"), positive},
+    {InputField::CrownThickness, SYNTHESIS_TEXT("synthesis", "Толщина кроновой линзы [мм]"),
+     SYNTHESIS_TEXT("synthesis", "больше 0"), positive},
+    {InputField::FlintThickness, SYNTHESIS_TEXT("synthesis", "Толщина флинтовой линзы [мм]"),
+     SYNTHESIS_TEXT("synthesis", "больше 0"), positive},
+    {InputField::Field, SYNTHESIS_TEXT("synthesis", "Поле [°]"),
+     SYNTHESIS_TEXT("synthesis", "от 0 до 90, меньше 90"), fieldAngle},
+    {InputField::Temperature, SYNTHESIS_TEXT("synthesis", "Температура T [°C]"),
+     SYNTHESIS_TEXT("synthesis", "выше −273.15"), aboveAbsoluteZero},
+    {InputField::Pressure, SYNTHESIS_TEXT("synthesis", "Давление P [атм]"),
+     SYNTHESIS_TEXT("synthesis", "больше 0"), positive},
+    {InputField::IndexMin, SYNTHESIS_TEXT("synthesis", "Фильтр: показатель преломления n, Min"),
+     SYNTHESIS_TEXT("synthesis", "конечное число"), finite},
+    {InputField::IndexMax, SYNTHESIS_TEXT("synthesis", "Фильтр: показатель преломления n, Max"),
+     SYNTHESIS_TEXT("synthesis", "конечное число"), finite},
+    {InputField::AbbeMin, SYNTHESIS_TEXT("synthesis", "Фильтр: число Аббе ν, Min"),
+     SYNTHESIS_TEXT("synthesis", "конечное число"), finite},
+    {InputField::AbbeMax, SYNTHESIS_TEXT("synthesis", "Фильтр: число Аббе ν, Max"),
+     SYNTHESIS_TEXT("synthesis", "конечное число"), finite},
+    {InputField::MinEdge, SYNTHESIS_TEXT("synthesis", "Мин. толщина по краю [мм]"),
+     SYNTHESIS_TEXT("synthesis", "0 или больше"), notNegative},
+    {InputField::MaxCost, SYNTHESIS_TEXT("synthesis", "Фильтр: стоимость, не дороже"),
+     SYNTHESIS_TEXT("synthesis", "0 или больше"), notNegative},
+    {InputField::MaxClimate, SYNTHESIS_TEXT("synthesis", "Фильтр: класс CR, не выше"),
+     SYNTHESIS_TEXT("synthesis", "0 или больше"), notNegative},
+    {InputField::MaxStain, SYNTHESIS_TEXT("synthesis", "Фильтр: класс FR, не выше"),
+     SYNTHESIS_TEXT("synthesis", "0 или больше"), notNegative},
+    {InputField::MaxAcid, SYNTHESIS_TEXT("synthesis", "Фильтр: класс SR, не выше"),
+     SYNTHESIS_TEXT("synthesis", "0 или больше"), notNegative},
+    {InputField::MaxAlkali, SYNTHESIS_TEXT("synthesis", "Фильтр: класс AR, не выше"),
+     SYNTHESIS_TEXT("synthesis", "0 или больше"), notNegative},
+    {InputField::MaxPhosphate, SYNTHESIS_TEXT("synthesis", "Фильтр: класс PR, не выше"),
+     SYNTHESIS_TEXT("synthesis", "0 или больше"), notNegative},
+    {InputField::MinTransmittance,
+     SYNTHESIS_TEXT("synthesis", "Фильтр: пропускание 10 мм при λmin, не ниже"),
+     SYNTHESIS_TEXT("synthesis", "от 0 до 1"), fraction},
 }};
 
 // The rules are listed in the order of InputField, so that a field finds its rule by number.
@@ -143,35 +167,49 @@ std::optional<std::string> checkRange(InputField low, InputField high, const cha
                                       const CalculationInputs& in) {
   const double min = valueOf(in, low), max = valueOf(in, high);
   if (min <= max) return std::nullopt;
-  return std::string("Фильтр «") + filter + "»: Min = " + shown(min) +
-         " больше Max = " + shown(max) + "; допустимо Min ≤ Max.";
+  std::string text = messageText("synthesis", "Фильтр «");
+  text += messageText("synthesis", filter);
+  text += "»: Min = " + shown(min);
+  text += messageText("synthesis", " больше Max = ") + shown(max);
+  text += messageText("synthesis", "; допустимо Min ≤ Max.");
+  return text;
 }
 
 }  // namespace
 
 std::string inputFieldName(InputField field) {
-  return ruleOf(field).name;
+  return messageText("synthesis", ruleOf(field).name);
 }
+
+namespace {
+
+std::string allowedOf(const InputRule& rule) {
+  return messageText("synthesis", rule.allowed);
+}
+
+}  // namespace
 
 std::string unreadableInputMessage(InputField field) {
   const InputRule& rule = ruleOf(field);
-  return std::string("«") + rule.name + "»: поле пусто или не число; допустимо " + rule.allowed +
-         ".";
+  return "«" + inputFieldName(field) +
+         messageText("synthesis", "»: поле пусто или не число; допустимо ") + allowedOf(rule) + ".";
 }
 
 std::optional<std::string> checkInputs(const CalculationInputs& in) {
   for (const InputRule& rule : kRules) {
     const double v = valueOf(in, rule.field);
     if (!checked(in, rule.field) || rule.admits(v)) continue;
-    return std::string("«") + rule.name + "» = " + shown(v) + ": допустимо " + rule.allowed + ".";
+    return "«" + inputFieldName(rule.field) + "» = " + shown(v) +
+           messageText("synthesis", ": допустимо ") + allowedOf(rule) + ".";
   }
   if (in.indexFilter) {
-    if (auto e =
-            checkRange(InputField::IndexMin, InputField::IndexMax, "показатель преломления n", in))
+    if (auto e = checkRange(InputField::IndexMin, InputField::IndexMax,
+                            SYNTHESIS_TEXT("synthesis", "показатель преломления n"), in))
       return e;
   }
   if (in.abbeFilter)
-    return checkRange(InputField::AbbeMin, InputField::AbbeMax, "число Аббе ν", in);
+    return checkRange(InputField::AbbeMin, InputField::AbbeMax,
+                      SYNTHESIS_TEXT("synthesis", "число Аббе ν"), in);
   return std::nullopt;
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "synthesis/design_input_check.h"
+#include "synthesis/message_text.h"
 
 namespace synthesis {
 namespace {
@@ -54,10 +55,11 @@ void runCalculation(DoubletSynthesis& core, const CalculationInputs& in) {
   if (auto refusal = checkInputs(in)) throw std::invalid_argument(*refusal);
   if (in.mode != SearchMode::Pair &&
       (in.pairCount < 4 || in.pairCount > kMaxPairCount || in.pairCount % 4 != 0))
-    throw std::invalid_argument(
-        "Количество пар для анализа: допустимо кратное 4 число от 4 до 256");
+    throw std::invalid_argument(messageText(
+        "synthesis", "Количество пар для анализа: допустимо кратное 4 число от 4 до 256"));
   if (!std::isfinite(in.fieldWeight) || in.fieldWeight < 0.0)
-    throw std::invalid_argument("Вес поля при доводке: допустимо число 0 или больше");
+    throw std::invalid_argument(
+        messageText("synthesis", "Вес поля при доводке: допустимо число 0 или больше"));
   core.results.clear();
   core.lambda0 = in.lambda0;
   core.lambdaMin = in.lambdaMin;

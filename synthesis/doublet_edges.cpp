@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "synthesis/doublet_synthesis.h"
+#include "synthesis/message_text.h"
 
 namespace synthesis {
 namespace {
@@ -21,13 +22,15 @@ std::string millimetres(double v) {
 }
 
 std::string lensWarning(int lens, double edge, double minimum, double height) {
-  const std::string prefix = "Линза " + std::to_string(lens) + ": ";
+  const std::string prefix = messageText("synthesis", "Линза ") + std::to_string(lens) + ": ";
   if (std::isnan(edge)) {
-    return prefix + "радиус поверхности меньше D/2 = " + millimetres(height) +
-           " мм, края нет, линзу нельзя изготовить";
+    return prefix + messageText("synthesis", "радиус поверхности меньше D/2 = ") +
+           millimetres(height) + messageText("synthesis", " мм, края нет, линзу нельзя изготовить");
   }
-  return prefix + "толщина по краю " + millimetres(edge) + " мм, на " +
-         millimetres(minimum - edge) + " мм меньше минимума " + millimetres(minimum) + " мм";
+  return prefix + messageText("synthesis", "толщина по краю ") + millimetres(edge) +
+         messageText("synthesis", " мм, на ") + millimetres(minimum - edge) +
+         messageText("synthesis", " мм меньше минимума ") + millimetres(minimum) +
+         messageText("synthesis", " мм");
 }
 
 }  // namespace

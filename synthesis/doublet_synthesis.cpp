@@ -6,6 +6,7 @@
 #include <limits>
 #include <queue>
 #include <stdexcept>
+#include "synthesis/message_text.h"
 
 namespace synthesis {
 namespace {
@@ -63,10 +64,12 @@ class NearTargetSelector {
     if (target_ > first_.p0 || target_ < smallest_)
       throw std::runtime_error(targetOutOfRangeMessage(target_, smallest_, first_.p0));
     if (belowCount_ == 0) return;  // the target is the last P0: no place lies below it
-    if (aboveCount_ < static_cast<std::size_t>(count_)) throw std::runtime_error(kWindowDoesNotFit);
+    if (aboveCount_ < static_cast<std::size_t>(count_))
+      throw std::runtime_error(messageText("synthesis", kWindowDoesNotFit));
     for (const RankedPair& c : descending(above_)) emit(c);
     for (const RankedPair& c : descending(below_)) emit(c);
-    if (belowCount_ < static_cast<std::size_t>(count_)) throw std::runtime_error(kWindowDoesNotFit);
+    if (belowCount_ < static_cast<std::size_t>(count_))
+      throw std::runtime_error(messageText("synthesis", kWindowDoesNotFit));
   }
 
  private:
@@ -248,10 +251,11 @@ void DoubletSynthesis::synthesize(double C, double P, double W, int count,
 }
 
 std::string targetOutOfRangeMessage(double target, double smallest, double largest) {
-  char range[160];
-  std::snprintf(range, sizeof range, " Целевое P₀ = %.6g, пары дают P₀ от %.6g до %.6g.", target,
-                smallest, largest);
-  return kTargetOutOfRange + std::string(range);
+  const std::string format =
+      messageText("synthesis", " Целевое P₀ = %.6g, пары дают P₀ от %.6g до %.6g.");
+  char range[320];
+  std::snprintf(range, sizeof range, format.c_str(), target, smallest, largest);
+  return messageText("synthesis", kTargetOutOfRange) + range;
 }
 
 DoubletResult& DoubletSynthesis::findResult(const std::string& glass1Name,
@@ -260,7 +264,7 @@ DoubletResult& DoubletSynthesis::findResult(const std::string& glass1Name,
     if (result.glass1.shownName() == glass1Name && result.glass2.shownName() == glass2Name)
       return result;
   }
-  throw std::runtime_error(kResultNotFound);
+  throw std::runtime_error(messageText("synthesis", kResultNotFound));
 }
 
 void DoubletSynthesis::prepareDesigns(const DesignInputs& inputs) {

@@ -10,6 +10,7 @@
 
 #include "synthesis/glass_catalog.h"
 #include "synthesis/glass_filter.h"
+#include "synthesis/message_text.h"
 
 namespace synthesis {
 
@@ -195,13 +196,15 @@ inline double targetP0(double P, double W) {
 
 /// Messages of the search, shown to the user as they stand.
 inline constexpr const char* kTargetOutOfRange =
-    "Невозможно подобрать стекла для таких значений P,W,C.";
+    SYNTHESIS_TEXT("synthesis", "Невозможно подобрать стекла для таких значений P,W,C.");
 inline constexpr const char* kWindowDoesNotFit =
-    "Невозможно подобрать такое количество пар стекол для заданных параметров P,W,C.Попробуйте "
-    "уменьшить количество стекол для анализа.";
+    SYNTHESIS_TEXT("synthesis",
+                   "Невозможно подобрать такое количество пар стекол для заданных параметров "
+                   "P,W,C.Попробуйте уменьшить количество стекол для анализа.");
 /// Returns the message of a target P0 outside the list's P0 from `smallest` to `largest`.
 std::string targetOutOfRangeMessage(double target, double smallest, double largest);
 
-inline constexpr const char* kResultNotFound = "Склейка с такими стеклами не найдена";
+inline constexpr const char* kResultNotFound =
+    SYNTHESIS_TEXT("synthesis", "Склейка с такими стеклами не найдена");
 
 }  // namespace synthesis

@@ -4,6 +4,7 @@
 #include <set>
 #include <stdexcept>
 
+#include "synthesis/message_text.h"
 #include "zelt/glassdata/AgfReader.h"
 #include "zelt/glassdata/TextDecoding.h"
 
@@ -70,9 +71,12 @@ std::vector<std::string> readAgfText(std::string_view text, GlassCatalog& catalo
 }
 
 std::vector<std::string> readAgfFile(const std::string& path, GlassCatalog& catalog) {
-  if (path.empty()) throw std::runtime_error("Не задан файл c данными оптических стекол");
+  if (path.empty())
+    throw std::runtime_error(messageText("synthesis", "Не задан файл c данными оптических стекол"));
   const auto bytes = zelt::text::readFileBytes(path);
-  if (!bytes) throw std::runtime_error("Файл c данными оптических стекол отсутствует");
+  if (!bytes)
+    throw std::runtime_error(
+        messageText("synthesis", "Файл c данными оптических стекол отсутствует"));
   const std::string name = catalogBaseName(path);
   auto read = zelt::agf::parseAgfCatalog(zelt::text::decodeText(*bytes), name);
   if (read.glasses.empty()) throw std::runtime_error(path + ": " + zelt::agf::kNoGlassMessage);
@@ -104,8 +108,10 @@ std::string resolveGlass(const GlassCatalog& catalog, const std::string& text) {
   }
   const auto holders = catalogsHolding(catalog, text);
   if (holders.size() > 1) {
-    throw std::runtime_error("Стекло " + text + " есть в нескольких каталогах (" + joined(holders) +
-                             "): укажите КАТАЛОГ/" + text);
+    throw std::runtime_error(messageText("synthesis", "Стекло ") + text +
+                             messageText("synthesis", " есть в нескольких каталогах (") +
+                             joined(holders) + messageText("synthesis", "): укажите КАТАЛОГ/") +
+                             text);
   }
   return text;
 }

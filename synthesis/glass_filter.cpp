@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include "synthesis/message_text.h"
 
 namespace synthesis {
 
@@ -47,25 +48,26 @@ std::optional<std::string> GlassFilter::firstRefusal(const FilterGlass& glass) c
 GlassFilter standardGlassFilter(const StatusFlags& statusFlags, const FilterRanges& ranges,
                                 bool indexFilterOn, bool abbeFilterOn) {
   GlassFilter filter;
-  filter.add({"фильтр статуса стекол", [statusFlags](const FilterGlass& g) {
-                const int s = g.record().status;
-                return s >= 0 && s < kGlassStatusCount && statusFlags[s];
-              }});
+  filter.add(
+      {SYNTHESIS_TEXT("synthesis", "фильтр статуса стекол"), [statusFlags](const FilterGlass& g) {
+         const int s = g.record().status;
+         return s >= 0 && s < kGlassStatusCount && statusFlags[s];
+       }});
   // A glass whose formula does not reach the lines of the search has no index there.
-  filter.add({"диапазон длин волн стекла", [](const FilterGlass& g) {
+  filter.add({SYNTHESIS_TEXT("synthesis", "диапазон длин волн стекла"), [](const FilterGlass& g) {
                 return g.record().lambdaMax >= g.band().lambdaMax &&
                        g.record().lambdaMin <= g.band().lambdaMin;
               }});
   // No dispersion between the lines: such a glass cannot take part in an achromat.
-  filter.add(
-      {"дисперсия на выбранных длинах волн", [](const FilterGlass& g) { return g.nu() != 0.0; }});
+  filter.add({SYNTHESIS_TEXT("synthesis", "дисперсия на выбранных длинах волн"),
+              [](const FilterGlass& g) { return g.nu() != 0.0; }});
   if (indexFilterOn) {
-    filter.add({"фильтр показателя преломления", [ranges](const FilterGlass& g) {
-                  return ranges[0] <= g.n() && g.n() <= ranges[1];
-                }});
+    filter.add(
+        {SYNTHESIS_TEXT("synthesis", "фильтр показателя преломления"),
+         [ranges](const FilterGlass& g) { return ranges[0] <= g.n() && g.n() <= ranges[1]; }});
   }
   if (abbeFilterOn) {
-    filter.add({"фильтр числа Аббе", [ranges](const FilterGlass& g) {
+    filter.add({SYNTHESIS_TEXT("synthesis", "фильтр числа Аббе"), [ranges](const FilterGlass& g) {
                   return ranges[2] <= g.nu() && g.nu() <= ranges[3];
                 }});
   }
@@ -74,7 +76,13 @@ GlassFilter standardGlassFilter(const StatusFlags& statusFlags, const FilterRang
 
 namespace {
 
-constexpr const char* kNothingFound = "Склейки не найдены: ";
+std::string nothingFound() {
+  return messageText("synthesis", "Склейки не найдены: ");
+}
+
+std::string quoted(const std::string& name) {
+  return "«" + name + "»";
+}
 
 const GlassRecord* findByName(const GlassCatalog& catalog, const std::string& name) {
   for (const auto& entry : catalog) {
@@ -86,15 +94,20 @@ const GlassRecord* findByName(const GlassCatalog& catalog, const std::string& na
 // Why a given glass is not among the admitted ones, or nothing when it is admitted.
 std::optional<std::string> givenGlassProblem(const FilterOutcome& o, const std::string& name) {
   const GlassRecord* record = findByName(o.catalog, name);
-  if (!record) return "стекла «" + name + "» нет в загруженном каталоге.";
+  if (!record) {
+    return messageText("synthesis", "стекла ") + quoted(name) +
+           messageText("synthesis", " нет в загруженном каталоге.");
+  }
   std::optional<std::string> step;
   try {
     step = o.filter.firstRefusal(FilterGlass(*record, o.band));
   } catch (const std::runtime_error& e) {
-    return "стекло «" + name + "»: " + e.what();
+    return messageText("synthesis", "стекло ") + quoted(name) + ": " + e.what();
   }
   if (!step) return std::nullopt;
-  return "стекло «" + name + "» не проходит шаг «" + *step + "».";
+  return messageText("synthesis", "стекло ") + quoted(name) +
+         messageText("synthesis", " не проходит шаг ") +
+         quoted(messageText("synthesis", step->c_str())) + ".";
 }
 
 // Every step's count, one a line, up to the first step that left fewer than two glasses.
@@ -114,25 +127,28 @@ std::string countLines(const std::vector<FilterStepCount>& counts) {
 std::string explainEmptySearch(const FilterOutcome& o, const std::string& glass1,
                                const std::string& glass2) {
   if (!glass1.empty() && glass1 == glass2) {
-    return kNothingFound + ("стекло «" + glass1 +
-                            "» задано дважды; склейка из одного стекла не исправляет хроматизм.");
+    return nothingFound() + messageText("synthesis", "стекло ") + quoted(glass1) +
+           messageText("synthesis",
+                       " задано дважды; склейка из одного стекла не исправляет хроматизм.");
   }
   for (const std::string* name : {&glass1, &glass2}) {
     if (name->empty()) continue;
-    if (auto problem = givenGlassProblem(o, *name)) return kNothingFound + *problem;
+    if (auto problem = givenGlassProblem(o, *name)) return nothingFound() + *problem;
   }
   if (o.passed < 2) {
-    return kNothingFound + ("стекол в каталоге " + std::to_string(o.catalog.size()) +
-                            ", для пары нужно два, а фильтр оставил " + std::to_string(o.passed) +
-                            "." + countLines(o.counts));
+    return nothingFound() + messageText("synthesis", "стекол в каталоге ") +
+           std::to_string(o.catalog.size()) +
+           messageText("synthesis", ", для пары нужно два, а фильтр оставил ") +
+           std::to_string(o.passed) + "." + countLines(o.counts);
   }
-  return kNothingFound + ("ни одна пара из " + std::to_string(o.passed) +
-                          " стекол не дает конечных сил линз (числа Аббе пары равны).");
+  return nothingFound() + messageText("synthesis", "ни одна пара из ") + std::to_string(o.passed) +
+         messageText("synthesis", " стекол не дает конечных сил линз (числа Аббе пары равны).");
 }
 
 std::string filterCountLine(const FilterStepCount& count) {
-  return count.name + ": " + std::to_string(count.left) + " из " + std::to_string(count.received) +
-         " стекол";
+  return messageText("synthesis", count.name.c_str()) + ": " + std::to_string(count.left) +
+         messageText("synthesis", " из ") + std::to_string(count.received) +
+         messageText("synthesis", " стекол");
 }
 
 }  // namespace synthesis

@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "synthesis/glass_catalog.h"
+#include "synthesis/message_text.h"
 #include "zelt/glassdata/DispersionFormula.h"
 
 namespace synthesis {
@@ -17,18 +18,22 @@ std::string formatWavelength(double lambda) {
 void checkRange(const GlassRecord& glass, double lambda) {
   // Written so that a NaN or non-positive wavelength is refused too.
   if (!(lambda >= glass.lambdaMin && lambda <= glass.lambdaMax) || lambda <= 0.0) {
-    throw std::runtime_error("Длина волны " + formatWavelength(lambda) +
-                             " выходит за границы разрешенного диапазона для стекла " + glass.name);
+    throw std::runtime_error(
+        messageText("synthesis", "Длина волны ") + formatWavelength(lambda) +
+        messageText("synthesis", " выходит за границы разрешенного диапазона для стекла ") +
+        glass.name);
   }
 }
 
 double formulaIndex(const GlassRecord& glass, double lambda) {
   if (!zelt::dispersion::isKnownFormula(glass.formula)) {
-    throw std::runtime_error("Невозможно рассчитать показатель преломления");
+    throw std::runtime_error(
+        messageText("synthesis", "Невозможно рассчитать показатель преломления"));
   }
   if (glass.dispersion.size() < zelt::dispersion::coefficientCount(glass.formula)) {
-    throw std::runtime_error("Недостаточно коэффициентов формулы дисперсии (CD) у стекла " +
-                             glass.name);
+    throw std::runtime_error(
+        messageText("synthesis", "Недостаточно коэффициентов формулы дисперсии (CD) у стекла ") +
+        glass.name);
   }
   return zelt::dispersion::formulaIndex(glass.formula, glass.dispersion, lambda);
 }
@@ -41,7 +46,9 @@ double GlassRecord::refractiveIndex(double lambda, double t) const {
   GlassEnvironment at = environment;
   at.temperature = t;
   const auto n = zelt::agf::conditionedIndex(thermal, n0, lambda, at);
-  if (!n) throw std::runtime_error("Неполные термические данные (TD) у стекла " + name);
+  if (!n)
+    throw std::runtime_error(
+        messageText("synthesis", "Неполные термические данные (TD) у стекла ") + name);
   return *n;
 }
 
@@ -58,7 +65,8 @@ double GlassRecord::principalDispersion() const {
 
 double GlassRecord::thermoOpticalValue(double lambda) const {
   if (extra.empty() || std::isnan(extra[0])) {
-    throw std::runtime_error("Нет коэффициента теплового расширения (ED) у стекла " + name);
+    throw std::runtime_error(
+        messageText("synthesis", "Нет коэффициента теплового расширения (ED) у стекла ") + name);
   }
   const double t = environment.temperature;
   const double change = refractiveIndex(lambda, t) - refractiveIndex(lambda, t - 1.0);

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <numbers>
+#include "synthesis/message_text.h"
 
 namespace synthesis {
 namespace {
@@ -59,9 +60,13 @@ std::optional<double> lensMass(const GlassRecord& glass, double front, double ba
 }  // namespace
 
 const char* limitName(GlassDataLimit limit) {
-  static constexpr const char* names[] = {
-      "фильтр стоимости", "фильтр класса CR", "фильтр класса FR",        "фильтр класса SR",
-      "фильтр класса AR", "фильтр класса PR", "фильтр пропускания 10 мм"};
+  static constexpr const char* names[] = {SYNTHESIS_TEXT("synthesis", "фильтр стоимости"),
+                                          SYNTHESIS_TEXT("synthesis", "фильтр класса CR"),
+                                          SYNTHESIS_TEXT("synthesis", "фильтр класса FR"),
+                                          SYNTHESIS_TEXT("synthesis", "фильтр класса SR"),
+                                          SYNTHESIS_TEXT("synthesis", "фильтр класса AR"),
+                                          SYNTHESIS_TEXT("synthesis", "фильтр класса PR"),
+                                          SYNTHESIS_TEXT("synthesis", "фильтр пропускания 10 мм")};
   return names[static_cast<int>(limit)];
 }
 

@@ -12,6 +12,7 @@
 #include <cstring>
 
 #include "gui/DQtSynthesis.h"
+#include "gui/language.h"
 
 int main(int argc, char** argv) {
   const bool diagrams = argc > 1 && std::strcmp(argv[1], "--diagrams") == 0;
@@ -22,6 +23,7 @@ int main(int argc, char** argv) {
   }
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
+  setLanguage(systemLanguage());  // as the program starts: English under an English LANG
   DQtSynthesis window;  // sized to the screen's available area
   window.show();
   for (int i = first; i < argc - 1; ++i) {

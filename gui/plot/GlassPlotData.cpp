@@ -9,6 +9,7 @@
 #include <unordered_map>
 
 #include "synthesis/glass_partial_dispersion.h"
+#include "synthesis/message_text.h"
 
 namespace plot {
 namespace {
@@ -31,10 +32,14 @@ std::string formatNumber(const char* format, double value) {
   return text;
 }
 
-const char* statusText(int status) {
-  static const char* const kTexts[] = {"стандартное", "предпочтительное", "устаревшее", "особенное",
-                                       "плавка"};
-  return status >= 0 && status < synthesis::kGlassStatusCount ? kTexts[status] : "неизвестный";
+std::string statusText(int status) {
+  static const char* const kTexts[] = {
+      SYNTHESIS_TEXT("plot", "стандартное"), SYNTHESIS_TEXT("plot", "предпочтительное"),
+      SYNTHESIS_TEXT("plot", "устаревшее"), SYNTHESIS_TEXT("plot", "особенное"),
+      SYNTHESIS_TEXT("plot", "плавка")};
+  const bool known = status >= 0 && status < synthesis::kGlassStatusCount;
+  return synthesis::messageText("plot",
+                                known ? kTexts[status] : SYNTHESIS_TEXT("plot", "неизвестный"));
 }
 
 // Widens [low, high] by a tenth of its width at both ends; a span of one value gets a tenth of
@@ -56,8 +61,9 @@ std::string makerDataText(const synthesis::GlassRecord& g) {
     return v ? formatNumber("%g", *v) : std::string("—");
   };
   const auto& c = g.classes;
-  return "стоимость " + value(g.cost) + "; CR " + value(c.climate) + ", FR " + value(c.stain) +
-         ", SR " + value(c.acid) + ", AR " + value(c.alkali) + ", PR " + value(c.phosphate);
+  return synthesis::messageText("plot", "стоимость ") + value(g.cost) + "; CR " + value(c.climate) +
+         ", FR " + value(c.stain) + ", SR " + value(c.acid) + ", AR " + value(c.alkali) + ", PR " +
+         value(c.phosphate);
 }
 
 }  // namespace
@@ -282,7 +288,8 @@ std::string glassTooltip(const GlassPlotData& data, std::size_t g) {
   text += "\nn = " + formatNumber("%.6g", data.indices[g]);
   text += "\nν = " + formatNumber("%.6g", data.abbeNumbers[g]);
   text += "\nV = " + formatNumber("%.6g", data.thermoOptical[g]) + " °Cˉ¹";
-  text += "\nстатус: " + std::string(statusText(data.statuses[g]));
+  text += '\n';
+  text += synthesis::messageText("plot", "статус: ") + statusText(data.statuses[g]);
   if (g < data.makerData.size()) text += "\n" + data.makerData[g];
   return text;
 }

@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <numbers>
 
+#include "synthesis/message_text.h"
+
 namespace plot {
 
 namespace {
@@ -46,7 +48,8 @@ double largestRadius(const synthesis::DoubletQuality& q) {
 void addSpots(const synthesis::DoubletQuality& q, QualityPlots& plots) {
   const double radius = largestRadius(q), pitch = 2.5 * radius;
   for (std::size_t w = 0; w < q.wavelengths.size(); ++w)
-    plots.spots.push_back({label("λ=%.1f нм", q.wavelengths[w] * 1e3), {}});
+    plots.spots.push_back(
+        {label(synthesis::messageText("plot", "λ=%.1f нм").c_str(), q.wavelengths[w] * 1e3), {}});
   for (std::size_t i = 0; i < q.spots.size(); ++i) {
     const PlotPoint c = centroid(q.spots[i]);
     const double shift = pitch * static_cast<double>(i);

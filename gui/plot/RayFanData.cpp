@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "synthesis/message_text.h"
+
 namespace plot {
 namespace {
 
@@ -17,7 +19,7 @@ std::string curveName(std::size_t wave, double wavelengthUm) {
   const std::string role = wave < 3 ? kRoles[wave] : "λ" + std::to_string(wave);
   char number[32];
   std::snprintf(number, sizeof number, "%.1f", wavelengthUm * 1000.0);
-  return role + "=" + number + " нм";
+  return role + "=" + number + synthesis::messageText("plot", " нм");
 }
 
 // Returns ranges over the whole pupil, symmetric about zero aberration and holding every point.

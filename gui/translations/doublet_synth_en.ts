@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ru">
 <context>
@@ -19,7 +19,7 @@
 &lt;p&gt;The program designs a cemented two-lens doublet from the three basic parameters of a thin component of unit power:&lt;/p&gt;
 &lt;ul&gt;&lt;li&gt;P — spherical aberration;&lt;/li&gt;&lt;li&gt;W — coma;&lt;/li&gt;&lt;li&gt;C — axial colour.&lt;/li&gt;&lt;/ul&gt;
 &lt;p&gt;The object is at infinity, the image at the back focus f′. The tables of the classical method are replaced by a search through every glass pair of the loaded AGF catalogs (several can be loaded; a sample catalog is loaded at start).&lt;/p&gt;
-&lt;p&gt;For each pair found the program computes the lens powers and the three radii with the thicknesses, finds P, W and C of the designed doublet again and traces real rays: the transverse and longitudinal spherical aberration of the pupil rim with its third- and fifth-order parts, axial colour, secondary spectrum and coma at full field. The crown glass is shown light in the table, the flint darker; the "№" column restores the order in which the pairs were found.&lt;/p&gt;
+&lt;p&gt;For each pair found the program computes the lens powers and the three radii with the thicknesses, finds P, W and C of the designed doublet again and traces real rays: the transverse and longitudinal spherical aberration of the pupil rim with its third- and fifth-order parts, axial colour, secondary spectrum and coma at full field. The crown glass is shown light in the table, the flint darker; the &quot;№&quot; column restores the order in which the pairs were found.&lt;/p&gt;
 &lt;p&gt;The selected doublet is shown as a sketch, with its aberrations over the pupil and its ray fans on axis and at full field; it can be saved as a ZMX file. The table can be copied or saved as CSV. The second tab holds the Abbe diagram, the nomograms and the partial dispersion diagram; a click on a glass of the Abbe diagram chooses it for the calculation.&lt;/p&gt;
 &lt;hr/&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
@@ -44,7 +44,7 @@
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Отмена</source>
@@ -103,15 +103,15 @@
     </message>
     <message>
         <source>P</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>W</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>C</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Заднее фокусное расстояние f′ [мм]</source>
@@ -143,19 +143,19 @@
     </message>
     <message>
         <source>4</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>8</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>12</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>16</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Толщина по оси линзы из стекла с большим числом Аббе</source>
@@ -206,8 +206,8 @@
         <translation>Spectral and thermal parameters</translation>
     </message>
     <message>
-        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Длина волны λ&lt;span style=" vertical-align:sub;"&gt;0&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Wavelength λ&lt;span style=" vertical-align:sub;"&gt;0&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Длина волны λ&lt;span style=&quot; vertical-align:sub;&quot;&gt;0&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Wavelength λ&lt;span style=&quot; vertical-align:sub;&quot;&gt;0&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>Основная длина волны (для подбора стекол и вычисления аберраций)</source>
@@ -222,16 +222,16 @@
         <translation>h  (404 nm)</translation>
     </message>
     <message>
-        <source>G' (434 нм)</source>
-        <translation>G' (434 nm)</translation>
+        <source>G&apos; (434 нм)</source>
+        <translation>G&apos; (434 nm)</translation>
     </message>
     <message>
         <source>g  (436 нм)</source>
         <translation>g  (436 nm)</translation>
     </message>
     <message>
-        <source>F' (480 нм)</source>
-        <translation>F' (480 nm)</translation>
+        <source>F&apos; (480 нм)</source>
+        <translation>F&apos; (480 nm)</translation>
     </message>
     <message>
         <source>F  (486 нм)</source>
@@ -250,8 +250,8 @@
         <translation>D  (589 nm)</translation>
     </message>
     <message>
-        <source>C' (643 нм)</source>
-        <translation>C' (643 nm)</translation>
+        <source>C&apos; (643 нм)</source>
+        <translation>C&apos; (643 nm)</translation>
     </message>
     <message>
         <source>C  (656 нм)</source>
@@ -262,16 +262,16 @@
         <translation>r  (706 nm)</translation>
     </message>
     <message>
-        <source>A' (768 нм)</source>
-        <translation>A' (768 nm)</translation>
+        <source>A&apos; (768 нм)</source>
+        <translation>A&apos; (768 nm)</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;T (°C)&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Длина волны λ&lt;span style=" vertical-align:sub;"&gt;min&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Wavelength λ&lt;span style=" vertical-align:sub;"&gt;min&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Длина волны λ&lt;span style=&quot; vertical-align:sub;&quot;&gt;min&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Wavelength λ&lt;span style=&quot; vertical-align:sub;&quot;&gt;min&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>Минимальная длина волны (для вычисления аберраций)</source>
@@ -279,19 +279,19 @@
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;P&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Длина волны λ&lt;span style=" vertical-align:sub;"&gt;max&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Wavelength λ&lt;span style=" vertical-align:sub;"&gt;max&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Длина волны λ&lt;span style=&quot; vertical-align:sub;&quot;&gt;max&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Wavelength λ&lt;span style=&quot; vertical-align:sub;&quot;&gt;max&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>Максимальная длина волны (для вычисления аберраций)</source>
         <translation>Longest wavelength (for the aberrations)</translation>
     </message>
     <message>
-        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;n&lt;span style=" vertical-align:sub;"&gt;air&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished" />
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;n&lt;span style=&quot; vertical-align:sub;&quot;&gt;air&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Фильтр стекол</source>
@@ -303,7 +303,7 @@
     </message>
     <message>
         <source>color: rgb(0,0,0)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Предпочтительные</source>
@@ -311,7 +311,7 @@
     </message>
     <message>
         <source>color: rgb(128,0,64)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Устаревшие</source>
@@ -319,7 +319,7 @@
     </message>
     <message>
         <source>color: rgb(255,128,0)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Особенные</source>
@@ -327,7 +327,7 @@
     </message>
     <message>
         <source>color: rgb(128,0,255)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Плавка</source>
@@ -335,7 +335,7 @@
     </message>
     <message>
         <source>color: rgb(128,128,128)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Показатель преломления n на основной длине волны</source>
@@ -343,15 +343,15 @@
     </message>
     <message>
         <source>n</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Min</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Max</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Число Аббе ν на выбранных длинах волн</source>
@@ -359,7 +359,7 @@
     </message>
     <message>
         <source>ν</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Дополнительные настройки</source>
@@ -371,7 +371,7 @@
     </message>
     <message>
         <source>RU/EN</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Склеенные компоненты</source>
@@ -391,23 +391,23 @@
     </message>
     <message>
         <source>1.000</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>0.866</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>0.707</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>0.500</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>0.000</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>поперечная 
@@ -428,8 +428,8 @@ aberration [mm]</translation>
 [mm]</translation>
     </message>
     <message>
-        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;хроматизм положения&lt;br&gt; λ&lt;span style=" vertical-align:sub;"&gt;1&lt;/span&gt;-λ&lt;span style=" vertical-align:sub;"&gt;2&lt;/span&gt; [мм]&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;axial colour&lt;br&gt; λ&lt;span style=" vertical-align:sub;"&gt;1&lt;/span&gt;-λ&lt;span style=" vertical-align:sub;"&gt;2&lt;/span&gt; [mm]&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;хроматизм положения&lt;br&gt; λ&lt;span style=&quot; vertical-align:sub;&quot;&gt;1&lt;/span&gt;-λ&lt;span style=&quot; vertical-align:sub;&quot;&gt;2&lt;/span&gt; [мм]&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;axial colour&lt;br&gt; λ&lt;span style=&quot; vertical-align:sub;&quot;&gt;1&lt;/span&gt;-λ&lt;span style=&quot; vertical-align:sub;&quot;&gt;2&lt;/span&gt; [mm]&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>вторичный 
@@ -438,8 +438,8 @@ aberration [mm]</translation>
 spectrum [mm]</translation>
     </message>
     <message>
-        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;вторичный спектр &lt;br/&gt;(λ&lt;span style=" vertical-align:sub;"&gt;1&lt;/span&gt;+λ&lt;span style=" vertical-align:sub;"&gt;2&lt;/span&gt;)/2-λ&lt;span style=" vertical-align:sub;"&gt;0&lt;/span&gt; [мм]&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;secondary spectrum &lt;br/&gt;(λ&lt;span style=" vertical-align:sub;"&gt;1&lt;/span&gt;+λ&lt;span style=" vertical-align:sub;"&gt;2&lt;/span&gt;)/2-λ&lt;span style=" vertical-align:sub;"&gt;0&lt;/span&gt; [mm]&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;вторичный спектр &lt;br/&gt;(λ&lt;span style=&quot; vertical-align:sub;&quot;&gt;1&lt;/span&gt;+λ&lt;span style=&quot; vertical-align:sub;&quot;&gt;2&lt;/span&gt;)/2-λ&lt;span style=&quot; vertical-align:sub;&quot;&gt;0&lt;/span&gt; [мм]&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;secondary spectrum &lt;br/&gt;(λ&lt;span style=&quot; vertical-align:sub;&quot;&gt;1&lt;/span&gt;+λ&lt;span style=&quot; vertical-align:sub;&quot;&gt;2&lt;/span&gt;)/2-λ&lt;span style=&quot; vertical-align:sub;&quot;&gt;0&lt;/span&gt; [mm]&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>Сохранить в ZMX…</source>
@@ -466,8 +466,8 @@ spectrum [mm]</translation>
         <translation>Schwarz nomogram</translation>
     </message>
     <message>
-        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-family:'MS Shell Dlg 2'; font-size:8pt;"&gt;Номограмма К.Шверца &lt;/span&gt;&lt;span style=" font-family:'Times New Roman'; font-size:10pt;"&gt;ν&lt;/span&gt;&lt;span style=" font-family:'Times New Roman'; font-size:10pt; vertical-align:sub;"&gt;t&lt;/span&gt;&lt;span style=" font-family:'Times New Roman'; font-size:10pt;"&gt; – ν&lt;/span&gt;&lt;span style=" font-family:'MS Shell Dlg 2'; font-size:8pt;"&gt;, где &lt;/span&gt;&lt;span style=" font-family:'Times New Roman'; font-size:10pt;"&gt;ν&lt;/span&gt;&lt;span style=" font-family:'Times New Roman'; font-size:10pt; vertical-align:sub;"&gt;t&lt;/span&gt;&lt;span style=" font-family:'MS Shell Dlg 2'; font-size:8pt;"&gt; – обратный термооптический коэффициент, а &lt;/span&gt;&lt;span style=" font-family:'Times New Roman'; font-size:10pt;"&gt;ν&lt;/span&gt;&lt;span style=" font-family:'MS Shell Dlg 2'; font-size:8pt;"&gt; – коэффициент дисперсии.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-family:'MS Shell Dlg 2'; font-size:8pt;"&gt;Schwarz nomogram &lt;/span&gt;&lt;span style=" font-family:'Times New Roman'; font-size:10pt;"&gt;ν&lt;/span&gt;&lt;span style=" font-family:'Times New Roman'; font-size:10pt; vertical-align:sub;"&gt;t&lt;/span&gt;&lt;span style=" font-family:'Times New Roman'; font-size:10pt;"&gt; – ν&lt;/span&gt;&lt;span style=" font-family:'MS Shell Dlg 2'; font-size:8pt;"&gt;, where &lt;/span&gt;&lt;span style=" font-family:'Times New Roman'; font-size:10pt;"&gt;ν&lt;/span&gt;&lt;span style=" font-family:'Times New Roman'; font-size:10pt; vertical-align:sub;"&gt;t&lt;/span&gt;&lt;span style=" font-family:'MS Shell Dlg 2'; font-size:8pt;"&gt; is the inverse thermo-optical coefficient and &lt;/span&gt;&lt;span style=" font-family:'Times New Roman'; font-size:10pt;"&gt;ν&lt;/span&gt;&lt;span style=" font-family:'MS Shell Dlg 2'; font-size:8pt;"&gt; the Abbe number.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-family:&apos;MS Shell Dlg 2&apos;; font-size:8pt;&quot;&gt;Номограмма К.Шверца &lt;/span&gt;&lt;span style=&quot; font-family:&apos;Times New Roman&apos;; font-size:10pt;&quot;&gt;ν&lt;/span&gt;&lt;span style=&quot; font-family:&apos;Times New Roman&apos;; font-size:10pt; vertical-align:sub;&quot;&gt;t&lt;/span&gt;&lt;span style=&quot; font-family:&apos;Times New Roman&apos;; font-size:10pt;&quot;&gt; – ν&lt;/span&gt;&lt;span style=&quot; font-family:&apos;MS Shell Dlg 2&apos;; font-size:8pt;&quot;&gt;, где &lt;/span&gt;&lt;span style=&quot; font-family:&apos;Times New Roman&apos;; font-size:10pt;&quot;&gt;ν&lt;/span&gt;&lt;span style=&quot; font-family:&apos;Times New Roman&apos;; font-size:10pt; vertical-align:sub;&quot;&gt;t&lt;/span&gt;&lt;span style=&quot; font-family:&apos;MS Shell Dlg 2&apos;; font-size:8pt;&quot;&gt; – обратный термооптический коэффициент, а &lt;/span&gt;&lt;span style=&quot; font-family:&apos;Times New Roman&apos;; font-size:10pt;&quot;&gt;ν&lt;/span&gt;&lt;span style=&quot; font-family:&apos;MS Shell Dlg 2&apos;; font-size:8pt;&quot;&gt; – коэффициент дисперсии.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-family:&apos;MS Shell Dlg 2&apos;; font-size:8pt;&quot;&gt;Schwarz nomogram &lt;/span&gt;&lt;span style=&quot; font-family:&apos;Times New Roman&apos;; font-size:10pt;&quot;&gt;ν&lt;/span&gt;&lt;span style=&quot; font-family:&apos;Times New Roman&apos;; font-size:10pt; vertical-align:sub;&quot;&gt;t&lt;/span&gt;&lt;span style=&quot; font-family:&apos;Times New Roman&apos;; font-size:10pt;&quot;&gt; – ν&lt;/span&gt;&lt;span style=&quot; font-family:&apos;MS Shell Dlg 2&apos;; font-size:8pt;&quot;&gt;, where &lt;/span&gt;&lt;span style=&quot; font-family:&apos;Times New Roman&apos;; font-size:10pt;&quot;&gt;ν&lt;/span&gt;&lt;span style=&quot; font-family:&apos;Times New Roman&apos;; font-size:10pt; vertical-align:sub;&quot;&gt;t&lt;/span&gt;&lt;span style=&quot; font-family:&apos;MS Shell Dlg 2&apos;; font-size:8pt;&quot;&gt; is the inverse thermo-optical coefficient and &lt;/span&gt;&lt;span style=&quot; font-family:&apos;Times New Roman&apos;; font-size:10pt;&quot;&gt;ν&lt;/span&gt;&lt;span style=&quot; font-family:&apos;MS Shell Dlg 2&apos;; font-size:8pt;&quot;&gt; the Abbe number.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>Номограмма Д.С.Волосова</source>
@@ -491,7 +491,7 @@ spectrum [mm]</translation>
     </message>
     <message>
         <source>color: rgb(0,0,255)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Линия пересечения с 0</source>
@@ -507,7 +507,7 @@ spectrum [mm]</translation>
     </message>
     <message>
         <source>color: rgb(50,200,20)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Перерисовать</source>
@@ -519,19 +519,19 @@ spectrum [mm]</translation>
     </message>
     <message>
         <source>Min X</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Max X</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Min Y</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Max Y</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Номограмма Я. Тамагавы</source>
@@ -578,10 +578,6 @@ spectrum [mm]</translation>
         <translation>Δy′ [mm]</translation>
     </message>
     <message>
-        <source>весь зрачок (%1)</source>
-        <translation>the whole pupil (%1)</translation>
-    </message>
-    <message>
         <source>На оси</source>
         <translation>On axis</translation>
     </message>
@@ -592,10 +588,6 @@ spectrum [mm]</translation>
     <message>
         <source>: лучи потеряны</source>
         <translation>: rays lost</translation>
-    </message>
-    <message>
-        <source>На краю поля потеряны лучи: %1</source>
-        <translation>Rays lost at full field: %1</translation>
     </message>
     <message>
         <source>Стекло 1</source>
@@ -671,7 +663,7 @@ spectrum [mm]</translation>
     </message>
     <message>
         <source>Наибольшая относительная стоимость стекла (по данным изготовителя); пусто — без ограничения</source>
-        <translation>Highest relative cost of the glass (the maker's figure); empty: no limit</translation>
+        <translation>Highest relative cost of the glass (the maker&apos;s figure); empty: no limit</translation>
     </message>
     <message>
         <source>Наибольшая относительная стоимость стекла; пусто — без ограничения</source>
@@ -737,36 +729,80 @@ spectrum [mm]</translation>
         <source>Наибольший класс устойчивости к фосфатам (PR); пусто — без ограничения</source>
         <translation>Highest phosphate resistance class (PR); empty: no limit</translation>
     </message>
+    <message>
+        <source>32</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>64</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>128</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Довести радиусы и положение изображения по реальным лучам при неизменном фокусном расстоянии</source>
+        <translation>Refine the radii and the image position with real rays, keeping the focal length</translation>
+    </message>
+    <message>
+        <source>Доводка по реальным лучам</source>
+        <translation>Refinement with real rays</translation>
+    </message>
+    <message>
+        <source>Вес w квадрата RMS пятна на краю поля в критерии доводки RMS²(ось) + w·RMS²(поле)</source>
+        <translation>Weight w of the squared RMS spot at the field edge in the refinement merit RMS²(axis) + w·RMS²(field)</translation>
+    </message>
+    <message>
+        <source>Вес поля в доводке</source>
+        <translation>Field weight in refinement</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>—</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>луч не проходит через компонент (%1)</source>
+        <translation>the ray does not pass the component (%1)</translation>
+    </message>
+    <message>
+        <source>ω = %1° (на %2° лучи потеряны)</source>
+        <translation>ω = %1° (rays lost at %2°)</translation>
+    </message>
+    <message>
+        <source>На поле ω = %1° потеряны лучи: %2</source>
+        <translation>Rays lost at field ω = %1°: %2</translation>
+    </message>
 </context>
 <context>
-    <name>plot::GlassPlotView</name>
+    <name>QObject</name>
     <message>
-        <source>Сохранить как PNG…</source>
-        <translation>Save as PNG…</translation>
+        <source>Пятно рассеяния: ось, 0,7 и полное поле</source>
+        <translation>Spot diagram: axis, 0.7 and full field</translation>
     </message>
     <message>
-        <source>Сохранить как PDF…</source>
-        <translation>Save as PDF…</translation>
+        <source>x′ [мкм]</source>
+        <translation>x′ [µm]</translation>
     </message>
     <message>
-        <source>Сохранить диаграмму</source>
-        <translation>Save the diagram</translation>
+        <source>y′ [мкм]</source>
+        <translation>y′ [µm]</translation>
     </message>
     <message>
-        <source>Ошибка</source>
-        <translation>Error</translation>
+        <source>ЧКХ (полихроматическая)</source>
+        <translation>MTF (polychromatic)</translation>
     </message>
     <message>
-        <source>Не удалось сохранить файл %1</source>
-        <translation>Could not save the file %1</translation>
+        <source>ν [мм⁻¹]</source>
+        <translation>ν [mm⁻¹]</translation>
     </message>
     <message>
-        <source>без цены</source>
-        <translation>no cost</translation>
-    </message>
-    <message>
-        <source>стоимость ≤ %1</source>
-        <translation>cost ≤ %1</translation>
+        <source>ЧКХ</source>
+        <translation>MTF</translation>
     </message>
 </context>
 <context>
@@ -900,6 +936,519 @@ spectrum [mm]</translation>
     <message>
         <source>Марка стекла второй линзы</source>
         <translation>Glass of the second lens</translation>
+    </message>
+    <message>
+        <source>стоимость
+1-й линзы</source>
+        <translation>cost of
+lens 1</translation>
+    </message>
+    <message>
+        <source>Относительная стоимость стекла первой линзы по каталогу</source>
+        <translation>Relative cost of the first lens&apos;s glass from the catalog</translation>
+    </message>
+    <message>
+        <source>стоимость
+2-й линзы</source>
+        <translation>cost of
+lens 2</translation>
+    </message>
+    <message>
+        <source>Относительная стоимость стекла второй линзы по каталогу</source>
+        <translation>Relative cost of the second lens&apos;s glass from the catalog</translation>
+    </message>
+    <message>
+        <source>пропускание
+при λmin</source>
+        <translation>transmittance
+at λmin</translation>
+    </message>
+    <message>
+        <source>Внутреннее пропускание обеих линз при λmin на их осевых толщинах</source>
+        <translation>Internal transmittance of both lenses at λmin over their axial thicknesses</translation>
+    </message>
+    <message>
+        <source>масса [г]</source>
+        <translation>mass [g]</translation>
+    </message>
+    <message>
+        <source>Масса обеих линз, обрезанных по диаметру зрачка [г]</source>
+        <translation>Mass of both lenses cut to the pupil diameter [g]</translation>
+    </message>
+    <message>
+        <source>RMS пятна
+на оси [мкм]</source>
+        <translation>RMS spot
+on axis [µm]</translation>
+    </message>
+    <message>
+        <source>Среднеквадратический радиус пятна рассеяния на оси, три длины волны [мкм]</source>
+        <translation>RMS radius of the spot on axis, three wavelengths [µm]</translation>
+    </message>
+    <message>
+        <source>RMS пятна
+на краю поля [мкм]</source>
+        <translation>RMS spot
+at field edge [µm]</translation>
+    </message>
+    <message>
+        <source>Среднеквадратический радиус пятна на краю поля [мкм]</source>
+        <translation>RMS radius of the spot at the field edge [µm]</translation>
+    </message>
+    <message>
+        <source>RMS волновой
+аберрации [λ]</source>
+        <translation>RMS wavefront
+error [λ]</translation>
+    </message>
+    <message>
+        <source>Среднеквадратическая волновая аберрация на оси при λ0</source>
+        <translation>RMS wavefront error on axis at λ0</translation>
+    </message>
+    <message>
+        <source>число
+Штреля</source>
+        <translation>Strehl
+ratio</translation>
+    </message>
+    <message>
+        <source>Число Штреля по Марешалю на оси</source>
+        <translation>Strehl ratio on axis (Maréchal)</translation>
+    </message>
+    <message>
+        <source>s′ [мм]</source>
+        <translation>s′ [mm]</translation>
+    </message>
+    <message>
+        <source>Расстояние от последней поверхности до плоскости изображения [мм]</source>
+        <translation>Distance from the last surface to the image plane [mm]</translation>
+    </message>
+    <message>
+        <source>RMS на оси
+до доводки [мкм]</source>
+        <translation>RMS on axis
+before refinement [µm]</translation>
+    </message>
+    <message>
+        <source>RMS пятна на оси до доводки по реальным лучам [мкм]</source>
+        <translation>RMS spot on axis before the refinement with real rays [µm]</translation>
+    </message>
+</context>
+<context>
+    <name>plot</name>
+    <message>
+        <source>стандартное</source>
+        <translation>standard</translation>
+    </message>
+    <message>
+        <source>предпочтительное</source>
+        <translation>preferred</translation>
+    </message>
+    <message>
+        <source>устаревшее</source>
+        <translation>obsolete</translation>
+    </message>
+    <message>
+        <source>особенное</source>
+        <translation>special</translation>
+    </message>
+    <message>
+        <source>плавка</source>
+        <translation>melt</translation>
+    </message>
+    <message>
+        <source>неизвестный</source>
+        <translation>unknown</translation>
+    </message>
+    <message>
+        <source>стоимость </source>
+        <translation>cost </translation>
+    </message>
+    <message>
+        <source>статус: </source>
+        <translation>status: </translation>
+    </message>
+    <message>
+        <source>λ=%.1f нм</source>
+        <translation>λ=%.1f nm</translation>
+    </message>
+    <message>
+        <source> нм</source>
+        <translation> nm</translation>
+    </message>
+</context>
+<context>
+    <name>plot::GlassPlotView</name>
+    <message>
+        <source>без цены</source>
+        <translation>no price</translation>
+    </message>
+    <message>
+        <source>стоимость ≤ %1</source>
+        <translation>cost ≤ %1</translation>
+    </message>
+    <message>
+        <source>Сохранить как PNG…</source>
+        <translation>Save as PNG…</translation>
+    </message>
+    <message>
+        <source>Сохранить как PDF…</source>
+        <translation>Save as PDF…</translation>
+    </message>
+    <message>
+        <source>Сохранить диаграмму</source>
+        <translation>Save diagram</translation>
+    </message>
+    <message>
+        <source>Ошибка</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить файл %1</source>
+        <translation>Could not save the file %1</translation>
+    </message>
+</context>
+<context>
+    <name>synthesis</name>
+    <message>
+        <source>P</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>любое конечное число</source>
+        <translation>any finite number</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Заднее фокусное расстояние f′ [мм]</source>
+        <translation>Back focal length f′ [mm]</translation>
+    </message>
+    <message>
+        <source>конечное число, не равное 0</source>
+        <translation>a finite number other than 0</translation>
+    </message>
+    <message>
+        <source>Диаметр зрачка D [мм]</source>
+        <translation>Pupil diameter D [mm]</translation>
+    </message>
+    <message>
+        <source>больше 0</source>
+        <translation>greater than 0</translation>
+    </message>
+    <message>
+        <source>Толщина кроновой линзы [мм]</source>
+        <translation>Crown lens thickness [mm]</translation>
+    </message>
+    <message>
+        <source>Толщина флинтовой линзы [мм]</source>
+        <translation>Flint lens thickness [mm]</translation>
+    </message>
+    <message>
+        <source>Поле [°]</source>
+        <translation>Field [°]</translation>
+    </message>
+    <message>
+        <source>от 0 до 90, меньше 90</source>
+        <translation>from 0 up to, but not including, 90</translation>
+    </message>
+    <message>
+        <source>Температура T [°C]</source>
+        <translation>Temperature T [°C]</translation>
+    </message>
+    <message>
+        <source>выше −273.15</source>
+        <translation>above −273.15</translation>
+    </message>
+    <message>
+        <source>Давление P [атм]</source>
+        <translation>Pressure P [atm]</translation>
+    </message>
+    <message>
+        <source>Фильтр: показатель преломления n, Min</source>
+        <translation>Filter: refractive index n, Min</translation>
+    </message>
+    <message>
+        <source>конечное число</source>
+        <translation>a finite number</translation>
+    </message>
+    <message>
+        <source>Фильтр: показатель преломления n, Max</source>
+        <translation>Filter: refractive index n, Max</translation>
+    </message>
+    <message>
+        <source>Фильтр: число Аббе ν, Min</source>
+        <translation>Filter: Abbe number ν, Min</translation>
+    </message>
+    <message>
+        <source>Фильтр: число Аббе ν, Max</source>
+        <translation>Filter: Abbe number ν, Max</translation>
+    </message>
+    <message>
+        <source>Мин. толщина по краю [мм]</source>
+        <translation>Min. edge thickness [mm]</translation>
+    </message>
+    <message>
+        <source>0 или больше</source>
+        <translation>0 or more</translation>
+    </message>
+    <message>
+        <source>Фильтр: стоимость, не дороже</source>
+        <translation>Filter: cost, at most</translation>
+    </message>
+    <message>
+        <source>Фильтр: класс CR, не выше</source>
+        <translation>Filter: class CR, at most</translation>
+    </message>
+    <message>
+        <source>Фильтр: класс FR, не выше</source>
+        <translation>Filter: class FR, at most</translation>
+    </message>
+    <message>
+        <source>Фильтр: класс SR, не выше</source>
+        <translation>Filter: class SR, at most</translation>
+    </message>
+    <message>
+        <source>Фильтр: класс AR, не выше</source>
+        <translation>Filter: class AR, at most</translation>
+    </message>
+    <message>
+        <source>Фильтр: класс PR, не выше</source>
+        <translation>Filter: class PR, at most</translation>
+    </message>
+    <message>
+        <source>Фильтр: пропускание 10 мм при λmin, не ниже</source>
+        <translation>Filter: transmittance of 10 mm at λmin, at least</translation>
+    </message>
+    <message>
+        <source>от 0 до 1</source>
+        <translation>from 0 to 1</translation>
+    </message>
+    <message>
+        <source>Фильтр «</source>
+        <translation>Filter «</translation>
+    </message>
+    <message>
+        <source> больше Max = </source>
+        <translation> is greater than Max = </translation>
+    </message>
+    <message>
+        <source>; допустимо Min ≤ Max.</source>
+        <translation>; allowed: Min ≤ Max.</translation>
+    </message>
+    <message>
+        <source>»: поле пусто или не число; допустимо </source>
+        <translation>»: the field is empty or not a number; allowed: </translation>
+    </message>
+    <message>
+        <source>: допустимо </source>
+        <translation>: allowed: </translation>
+    </message>
+    <message>
+        <source>показатель преломления n</source>
+        <translation>refractive index n</translation>
+    </message>
+    <message>
+        <source>число Аббе ν</source>
+        <translation>Abbe number ν</translation>
+    </message>
+    <message>
+        <source>Количество пар для анализа: допустимо кратное 4 число от 4 до 256</source>
+        <translation>Number of pairs to analyse: allowed is a multiple of 4 from 4 to 256</translation>
+    </message>
+    <message>
+        <source>Вес поля при доводке: допустимо число 0 или больше</source>
+        <translation>Field weight in refinement: allowed is a number of 0 or more</translation>
+    </message>
+    <message>
+        <source>Линза </source>
+        <translation>Lens </translation>
+    </message>
+    <message>
+        <source>радиус поверхности меньше D/2 = </source>
+        <translation>a surface radius is less than D/2 = </translation>
+    </message>
+    <message>
+        <source> мм, края нет, линзу нельзя изготовить</source>
+        <translation> mm, there is no edge, the lens cannot be made</translation>
+    </message>
+    <message>
+        <source>толщина по краю </source>
+        <translation>edge thickness </translation>
+    </message>
+    <message>
+        <source> мм, на </source>
+        <translation> mm, </translation>
+    </message>
+    <message>
+        <source> мм меньше минимума </source>
+        <translation> mm below the minimum </translation>
+    </message>
+    <message>
+        <source> мм</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source> Целевое P₀ = %.6g, пары дают P₀ от %.6g до %.6g.</source>
+        <translation> Target P₀ = %.6g, the pairs give P₀ from %.6g to %.6g.</translation>
+    </message>
+    <message>
+        <source>Невозможно подобрать стекла для таких значений P,W,C.</source>
+        <translation>No glasses can be found for these values of P, W, C.</translation>
+    </message>
+    <message>
+        <source>Невозможно подобрать такое количество пар стекол для заданных параметров P,W,C.Попробуйте уменьшить количество стекол для анализа.</source>
+        <translation>So many glass pairs cannot be found for these P, W, C. Try fewer glasses for the analysis.</translation>
+    </message>
+    <message>
+        <source>Склейка с такими стеклами не найдена</source>
+        <translation>No cemented doublet with these glasses was found</translation>
+    </message>
+    <message>
+        <source>Не задан файл c данными оптических стекол</source>
+        <translation>No optical glass data file is given</translation>
+    </message>
+    <message>
+        <source>Файл c данными оптических стекол отсутствует</source>
+        <translation>The optical glass data file does not exist</translation>
+    </message>
+    <message>
+        <source>Стекло </source>
+        <translation>Glass </translation>
+    </message>
+    <message>
+        <source> есть в нескольких каталогах (</source>
+        <translation> is in several catalogs (</translation>
+    </message>
+    <message>
+        <source>): укажите КАТАЛОГ/</source>
+        <translation>): give CATALOG/</translation>
+    </message>
+    <message>
+        <source>фильтр статуса стекол</source>
+        <translation>glass status filter</translation>
+    </message>
+    <message>
+        <source>диапазон длин волн стекла</source>
+        <translation>glass&apos;s wavelength range</translation>
+    </message>
+    <message>
+        <source>дисперсия на выбранных длинах волн</source>
+        <translation>dispersion at the chosen wavelengths</translation>
+    </message>
+    <message>
+        <source>фильтр показателя преломления</source>
+        <translation>refractive index filter</translation>
+    </message>
+    <message>
+        <source>фильтр числа Аббе</source>
+        <translation>Abbe number filter</translation>
+    </message>
+    <message>
+        <source>Склейки не найдены: </source>
+        <translation>No cemented doublets found: </translation>
+    </message>
+    <message>
+        <source>стекла </source>
+        <translation>glass </translation>
+    </message>
+    <message>
+        <source> нет в загруженном каталоге.</source>
+        <translation> is not in the loaded catalog.</translation>
+    </message>
+    <message>
+        <source>стекло </source>
+        <translation>glass </translation>
+    </message>
+    <message>
+        <source> не проходит шаг </source>
+        <translation> does not pass the step </translation>
+    </message>
+    <message>
+        <source> задано дважды; склейка из одного стекла не исправляет хроматизм.</source>
+        <translation> is given twice; a doublet of one glass cannot correct chromatic aberration.</translation>
+    </message>
+    <message>
+        <source>стекол в каталоге </source>
+        <translation>glasses in the catalog: </translation>
+    </message>
+    <message>
+        <source>, для пары нужно два, а фильтр оставил </source>
+        <translation>; a pair needs two, but the filter left </translation>
+    </message>
+    <message>
+        <source>ни одна пара из </source>
+        <translation>no pair of the </translation>
+    </message>
+    <message>
+        <source> стекол не дает конечных сил линз (числа Аббе пары равны).</source>
+        <translation> glasses gives finite lens powers (the pair has equal Abbe numbers).</translation>
+    </message>
+    <message>
+        <source> из </source>
+        <translation> of </translation>
+    </message>
+    <message>
+        <source> стекол</source>
+        <translation> glasses</translation>
+    </message>
+    <message>
+        <source>Длина волны </source>
+        <translation>Wavelength </translation>
+    </message>
+    <message>
+        <source> выходит за границы разрешенного диапазона для стекла </source>
+        <translation> is outside the permitted range of glass </translation>
+    </message>
+    <message>
+        <source>Невозможно рассчитать показатель преломления</source>
+        <translation>The refractive index cannot be calculated</translation>
+    </message>
+    <message>
+        <source>Недостаточно коэффициентов формулы дисперсии (CD) у стекла </source>
+        <translation>Too few dispersion formula coefficients (CD) for glass </translation>
+    </message>
+    <message>
+        <source>Неполные термические данные (TD) у стекла </source>
+        <translation>Incomplete thermal data (TD) for glass </translation>
+    </message>
+    <message>
+        <source>Нет коэффициента теплового расширения (ED) у стекла </source>
+        <translation>No thermal expansion coefficient (ED) for glass </translation>
+    </message>
+    <message>
+        <source>фильтр стоимости</source>
+        <translation>cost filter</translation>
+    </message>
+    <message>
+        <source>фильтр класса CR</source>
+        <translation>class CR filter</translation>
+    </message>
+    <message>
+        <source>фильтр класса FR</source>
+        <translation>class FR filter</translation>
+    </message>
+    <message>
+        <source>фильтр класса SR</source>
+        <translation>class SR filter</translation>
+    </message>
+    <message>
+        <source>фильтр класса AR</source>
+        <translation>class AR filter</translation>
+    </message>
+    <message>
+        <source>фильтр класса PR</source>
+        <translation>class PR filter</translation>
+    </message>
+    <message>
+        <source>фильтр пропускания 10 мм</source>
+        <translation>10 mm transmittance filter</translation>
     </message>
 </context>
 </TS>
