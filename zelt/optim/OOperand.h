@@ -16,10 +16,12 @@ class OOperand {
   virtual ~OOperand() = default;
   /// Returns the number of values of the block.
   virtual int size() const = 0;
-  /// Writes the block's values for `system` (traced on the plane its image node states).
-  virtual void values(const OAxisSystem& system, double* out) const = 0;
-  /// Writes weight × (value − target) for every value of the block.
-  void residuals(const OAxisSystem& system, double* out) const;
+  /// Writes the block's values for `system` (traced on the plane its image node states) and,
+  /// when `focusSlopes` is given, their derivatives along the image distance [per mm].
+  virtual void values(const OAxisSystem& system, double* out, double* focusSlopes) const = 0;
+  /// Writes weight × (value − target) for every value of the block and, when `focusSlopes` is
+  /// given, the derivatives of those residuals along the image distance.
+  void residuals(const OAxisSystem& system, double* out, double* focusSlopes = nullptr) const;
 
  private:
   double target_;
@@ -28,14 +30,16 @@ class OOperand {
 
 /// The ray deviations of one field from its centroid over every source wavelength (x and y of
 /// each ray of a hexapolar pupil). With weight √(w / rays) and target 0 the block's sum of
-/// squares is w times the squared RMS spot radius.
+/// squares is w times the squared RMS spot radius. Moving the image plane by ds′ moves a ray
+/// by ds′ times the tangents X/Z and Y/Z of its direction, so the derivatives along the image
+/// distance come from the same trace.
 class OSpotOperand : public OOperand {
  public:
   /// Judges relative field `field` with merit weight `meritWeight` (w above) over `waves`
   /// wavelengths and a hexapolar pupil of `rings` rings.
   OSpotOperand(double field, double meritWeight, int waves, int rings = 6);
   int size() const override;
-  void values(const OAxisSystem& system, double* out) const override;
+  void values(const OAxisSystem& system, double* out, double* focusSlopes) const override;
 
  private:
   double field_;

@@ -25,7 +25,7 @@ class OProblem {
   void addOperand(std::unique_ptr<OOperand> operand);
   /// Sets the step run after the variables are written, before the system is judged (a solve
   /// such as the focal length held by one curvature).
-  void setSolve(std::function<void(OAxisSystem&)> solve) { solve_ = std::move(solve); }
+  void setSolve(std::function<void(OAxisSystem&)> solve);
 
   /// Returns the number of variables.
   int variableCount() const { return static_cast<int>(variables_.size()); }
@@ -36,20 +36,34 @@ class OProblem {
 
   /// Writes `x` into the working system, runs the solve and the paraxial calculation, and
   /// fills `residuals`; returns false (residuals of lost rays) when the system fails there.
+  /// The last point's residuals are kept and handed out again when the same `x` comes back.
   bool evaluate(const Eigen::VectorXd& x, Eigen::VectorXd& residuals);
+  /// Fills `jacobian` with the derivatives of the residuals at `x`: forward differences, but
+  /// the image distance's column from the operands' own derivatives of the trace at `x`.
+  void jacobian(const Eigen::VectorXd& x, Eigen::MatrixXd& jacobian);
   /// Returns the merit, the sum of squared residuals, at `x`.
   double merit(const Eigen::VectorXd& x);
   /// Writes `x` into `target`, runs the solve and the paraxial calculation there.
   void apply(const Eigen::VectorXd& x, OAxisSystem& target) const;
 
  private:
+  // The last point traced: its residuals and their derivatives along the image distance.
+  struct Trace {
+    bool valid = false;
+    bool ok = false;
+    Eigen::VectorXd x, residuals, focusSlopes;
+  };
+
   void write(const Eigen::VectorXd& x, OAxisSystem& system) const;
+  const Trace& traceAt(const Eigen::VectorXd& x);
+  bool hasExactFocusColumn(std::size_t variable, double value) const;
 
   OAxisSystem work_;
   std::vector<std::unique_ptr<OVariable>> variables_;
   std::vector<std::unique_ptr<OOperand>> operands_;
   std::function<void(OAxisSystem&)> solve_;
   Eigen::VectorXd start_;
+  Trace last_;
 };
 
 }  // namespace zelt

@@ -1,13 +1,13 @@
 #include "zelt/optim/OSolver.h"
 
 #include <unsupported/Eigen/NonLinearOptimization>
-#include <unsupported/Eigen/NumericalDiff>
 
 namespace zelt {
 
 namespace {
 
-// The problem in the shape Eigen's solvers call: residuals of a variable vector.
+// The problem in the shape Eigen's solvers call: residuals of a variable vector and their
+// Jacobian.
 struct ProblemFunctor {
   using Scalar = double;
   using InputType = Eigen::VectorXd;
@@ -25,6 +25,10 @@ struct ProblemFunctor {
     problem->evaluate(x, residuals);
     return 0;
   }
+  int df(const Eigen::VectorXd& x, Eigen::MatrixXd& jacobian) const {
+    problem->jacobian(x, jacobian);
+    return 0;
+  }
 };
 
 }  // namespace
@@ -37,8 +41,7 @@ OSolveReport solveLevenbergMarquardt(OProblem& problem, double relativeDecrease,
   report.merit = report.meritStart;
   ProblemFunctor functor{&problem, problem.variableCount(), problem.residualCount()};
   if (functor.inputCount == 0 || functor.valueCount < functor.inputCount) return report;
-  Eigen::NumericalDiff<ProblemFunctor> numeric(functor);
-  Eigen::LevenbergMarquardt<Eigen::NumericalDiff<ProblemFunctor>> solver(numeric);
+  Eigen::LevenbergMarquardt<ProblemFunctor> solver(functor);
   // Stop on the relative decrease of the merit alone: no step-size or gradient test.
   solver.parameters.ftol = relativeDecrease;
   solver.parameters.xtol = 0.0;

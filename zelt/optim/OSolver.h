@@ -13,8 +13,8 @@ struct OSolveReport {
   int iterations = 0;       ///< Jacobian evaluations taken
 };
 
-/// Minimises the problem's sum of squared residuals by Levenberg–Marquardt with a forward-
-/// difference Jacobian, until the relative decrease of the merit falls below `relativeDecrease`
+/// Minimises the problem's sum of squared residuals by Levenberg–Marquardt with the problem's
+/// Jacobian, until the relative decrease of the merit falls below `relativeDecrease`
 /// or after `maxIterations` iterations. The start values are kept when nothing better is found.
 OSolveReport solveLevenbergMarquardt(OProblem& problem, double relativeDecrease = 1e-10,
                                      int maxIterations = 100);

@@ -13,6 +13,9 @@ class OVariable {
   virtual double get(const OAxisSystem& system) const = 0;
   /// Writes `value` into `system`.
   virtual void set(OAxisSystem& system, double value) const = 0;
+  /// Returns whether the value is the image distance, along which the operands give their
+  /// derivatives without another trace.
+  virtual bool isImageDistance() const { return false; }
 };
 
 /// The vertex curvature of surface `surface` (1…N) [1/mm].
@@ -32,6 +35,7 @@ class OImageDistanceVariable : public OVariable {
  public:
   double get(const OAxisSystem& system) const override;
   void set(OAxisSystem& system, double value) const override;
+  bool isImageDistance() const override { return true; }
 };
 
 /// Returns the surface element of surface `surface` (1…N); throws when there is none.
