@@ -252,17 +252,12 @@ void DQtSynthesis::drawAllGlasses(GlassPlotView& view, const plot::StatusSeries&
   for (std::size_t s = 0; s < series.byStatus.size(); ++s) {
     if (!switches[s]->isChecked()) continue;
     plot::BorderSplit split = plot::splitAtBorder(series.byStatus[s], ranges);
-    if (!byCost) view.addSeries(split.inside, statusColours()[s]);
-    for (std::size_t i = 0; byCost && i < split.inside.points.size(); ++i) {
-      inside.points.push_back(split.inside.points[i]);
-      inside.names.push_back(split.inside.names[i]);
-      inside.tooltips.push_back(split.inside.tooltips[i]);
+    if (byCost) {
+      inside.append(split.inside);
+    } else {
+      view.addSeries(split.inside, statusColours()[s]);
     }
-    for (std::size_t i = 0; i < split.border.points.size(); ++i) {
-      outside.points.push_back(split.border.points[i]);
-      outside.names.push_back(split.border.names[i]);
-      outside.tooltips.push_back(split.border.tooltips[i]);
-    }
+    outside.append(split.border);
   }
   if (byCost) view.addCostSeries(plot::costSeries(m_plotData, inside));
   view.addBorderMarkers(outside, kBorderColour);

@@ -194,9 +194,8 @@ BorderSplit splitAtBorder(const GlassSeries& series, const PlotRanges& ranges) {
     const PlotPoint onBorder{std::clamp(p.x, xLow, xHigh), std::clamp(p.y, yLow, yHigh)};
     const bool inside = onBorder.x == p.x && onBorder.y == p.y;
     GlassSeries& to = inside ? split.inside : split.border;
-    to.points.push_back(onBorder);
-    to.names.push_back(i < series.names.size() ? series.names[i] : std::string());
-    to.tooltips.push_back(i < series.tooltips.size() ? series.tooltips[i] : std::string());
+    to.add(onBorder, i < series.names.size() ? series.names[i] : std::string(),
+           i < series.tooltips.size() ? series.tooltips[i] : std::string());
   }
   return split;
 }
@@ -218,10 +217,7 @@ StatusSeries statusSeries(const GlassPlotData& data, PlotKind kind, const GlassF
     series.accepted.push_back(point);
     const int status = data.statuses[g];
     if (status < 0 || status >= synthesis::kGlassStatusCount) continue;
-    GlassSeries& target = series.byStatus[static_cast<std::size_t>(status)];
-    target.points.push_back(point);
-    target.names.push_back(data.names[g]);
-    target.tooltips.push_back(data.tooltips[g]);
+    series.byStatus[static_cast<std::size_t>(status)].add(point, data.names[g], data.tooltips[g]);
   }
   return series;
 }
@@ -240,9 +236,7 @@ GlassSeries chosenSeries(const GlassPlotData& data, PlotKind kind, const std::st
     if (!g) continue;
     const PlotPoint point = glassCoordinates(data, *g, kind);
     if (!isFinite(point)) continue;
-    series.points.push_back(point);
-    series.names.push_back(*name);
-    series.tooltips.push_back(data.tooltips[*g]);
+    series.add(point, *name, data.tooltips[*g]);
   }
   return series;
 }
@@ -328,9 +322,7 @@ CostSeries costSeries(const GlassPlotData& data, const GlassSeries& series) {
     const auto it = costOf.find(series.tooltips[i]);
     const auto bin = costBin(it == costOf.end() ? std::nan("") : it->second);
     GlassSeries& target = bin ? sorted.byBin[*bin] : sorted.unknown;
-    target.points.push_back(series.points[i]);
-    target.names.push_back(series.names[i]);
-    target.tooltips.push_back(series.tooltips[i]);
+    target.add(series.points[i], series.names[i], series.tooltips[i]);
   }
   return sorted;
 }

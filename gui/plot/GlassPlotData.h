@@ -99,6 +99,19 @@ struct GlassSeries {
   std::vector<PlotPoint> points;
   std::vector<std::string> names;
   std::vector<std::string> tooltips;
+
+  /// Appends one point with its name and tooltip.
+  void add(PlotPoint point, const std::string& name, const std::string& tooltip) {
+    points.push_back(point);
+    names.push_back(name);
+    tooltips.push_back(tooltip);
+  }
+  /// Appends every point of `other`.
+  void append(const GlassSeries& other) {
+    points.insert(points.end(), other.points.begin(), other.points.end());
+    names.insert(names.end(), other.names.begin(), other.names.end());
+    tooltips.insert(tooltips.end(), other.tooltips.begin(), other.tooltips.end());
+  }
 };
 
 /// The filtered glasses of one plot: one series per status and every accepted point.

@@ -138,8 +138,6 @@ void GlassPlotView::setAxisLabels(const QString& x, const QString& y) {
 }
 
 void GlassPlotView::setRanges(const PlotRanges& ranges, bool reversedX) {
-  m_plot->xAxis->setRange(ranges.xMin, ranges.xMax);
-  m_plot->xAxis->setRangeReversed(reversedX);
   m_settingRanges = true;
   m_plot->xAxis->setRange(ranges.xMin, ranges.xMax);
   m_plot->xAxis->setRangeReversed(reversedX);

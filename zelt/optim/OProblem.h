@@ -66,4 +66,27 @@ class OProblem {
   Trace last_;
 };
 
+/// The problem in the shape Eigen's solvers and NumericalDiff call: residuals of a variable
+/// vector and their Jacobian.
+struct OProblemFunctor {
+  using Scalar = double;
+  using InputType = Eigen::VectorXd;
+  using ValueType = Eigen::VectorXd;
+  using JacobianType = Eigen::MatrixXd;
+  enum { InputsAtCompileTime = Eigen::Dynamic, ValuesAtCompileTime = Eigen::Dynamic };
+
+  OProblem* problem;
+
+  int inputs() const { return problem->variableCount(); }
+  int values() const { return problem->residualCount(); }
+  int operator()(const Eigen::VectorXd& x, Eigen::VectorXd& residuals) const {
+    problem->evaluate(x, residuals);
+    return 0;
+  }
+  int df(const Eigen::VectorXd& x, Eigen::MatrixXd& jacobian) const {
+    problem->jacobian(x, jacobian);
+    return 0;
+  }
+};
+
 }  // namespace zelt

@@ -10,26 +10,6 @@
 #include "zelt/api/OApiState.h"
 #include "zelt/optim/ORefinement.h"
 
-namespace {
-
-// The problem's residuals in the shape Eigen's NumericalDiff differentiates.
-struct Residuals {
-  using Scalar = double;
-  using InputType = Eigen::VectorXd;
-  using ValueType = Eigen::VectorXd;
-  using JacobianType = Eigen::MatrixXd;
-  enum { InputsAtCompileTime = Eigen::Dynamic, ValuesAtCompileTime = Eigen::Dynamic };
-  zelt::OProblem* problem;
-  int inputs() const { return problem->variableCount(); }
-  int values() const { return problem->residualCount(); }
-  int operator()(const Eigen::VectorXd& x, Eigen::VectorXd& r) const {
-    EXPECT_TRUE(problem->evaluate(x, r));
-    return 0;
-  }
-};
-
-}  // namespace
-
 TEST(RefinementJacobian, AgreesWithNumericalDerivatives) {
   for (double weight : {0.0, 0.25}) {
     zelt_test::buildDoublet(zelt_test::kAchromat);
@@ -40,8 +20,8 @@ TEST(RefinementJacobian, AgreesWithNumericalDerivatives) {
     const Eigen::Index focus = x.size() - 1;  // the image distance comes last
     Eigen::MatrixXd exact, numeric(problem->residualCount(), x.size());
     problem->jacobian(x, exact);
-    Residuals residuals{problem.get()};
-    Eigen::NumericalDiff<Residuals>(residuals).df(x, numeric);
+    Eigen::NumericalDiff<zelt::OProblemFunctor>(zelt::OProblemFunctor{problem.get()})
+        .df(x, numeric);
     // Forward differences of √ε steps carry rounding of about 1e-8 of a column.
     for (Eigen::Index j = 0; j < x.size(); ++j)
       EXPECT_LE((exact.col(j) - numeric.col(j)).norm(), 1e-6 * numeric.col(j).norm())
@@ -51,9 +31,9 @@ TEST(RefinementJacobian, AgreesWithNumericalDerivatives) {
     // a forward difference can (about 5e-9).
     Eigen::VectorXd nearer, farther, shifted = x;
     shifted(focus) = x(focus) - 1.0;
-    problem->evaluate(shifted, nearer);
+    EXPECT_TRUE(problem->evaluate(shifted, nearer));
     shifted(focus) = x(focus) + 1.0;
-    problem->evaluate(shifted, farther);
+    EXPECT_TRUE(problem->evaluate(shifted, farther));
     const Eigen::VectorXd central = (farther - nearer) / 2.0;
     EXPECT_LE((exact.col(focus) - central).norm(), 1e-11 * central.norm()) << weight;
   }
